@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+// One function per batch switch. Each takes the arguments after the switch and
+// returns the process exit status (0 done, 1 file error, 2 usage error).
+namespace BatchCommands {
+struct CCommand {
+    const char* szSwitch;  // "--info"
+    const char* szUsage;   // "--info FILE"
+    int (*run)(const QStringList& args);
+};
+
+// The table of every batch command, in the order usage lists them.
+const CCommand* Table(int* pnCount);
+}  // namespace BatchCommands
