@@ -16,9 +16,6 @@ const QColor kInnerBorderColor(0, 128, 255);
 constexpr int kCardShadowPixels = 6;
 constexpr float kInnerBorderInset = 15.0f;  // 0.15 inch
 
-// n * k / 100 rounded to the nearest pixel.
-int ScaleByPercent(int n, int k) { return int(std::lround(double(n) * k / 100.0)); }
-
 QColor Opaque(QRgb c) { return QColor(qRed(c), qGreen(c), qBlue(c)); }
 
 // A one-pixel pen of alternating pixels.
@@ -95,14 +92,16 @@ void COstrelsView::PaintCanvas(QPainter& dc, const QRect& rcClient)
 
 void COstrelsView::DrawGridAndBorder(QPainter& dc, const QRect& rcClient)
 {
-    // Drawn in whole pixels so the lines stay one pixel wide at every zoom.
-    const int k = int(m_fZoom * 100.0f);
-    const QPoint scroll = ScrollPosition();
-    const int M = kCanvasMargin;
-    const int left = ScaleByPercent(M, k) - scroll.x();
-    const int top = ScaleByPercent(M, k) - scroll.y();
-    const int right = ScaleByPercent(M + m_pDoc->m_nCardWidth, k) - scroll.x();
-    const int bottom = ScaleByPercent(M + m_pDoc->m_nCardHeight, k) - scroll.y();
+    // Drawn in whole pixels so the lines stay one pixel wide at every zoom,
+    // around the very pixels the card face covers: scaling the card by the
+    // whole percent instead would set the outline a pixel off the face at the
+    // zooms whose card size is not a whole number of pixels.
+    const CRect rc = PrepareMapping().ToClient(
+        CRect{kCanvasMargin, kCanvasMargin, kCanvasMargin + m_pDoc->m_nCardWidth, kCanvasMargin + m_pDoc->m_nCardHeight});
+    const int left = rc.left;
+    const int top = rc.top;
+    const int right = rc.right;
+    const int bottom = rc.bottom;
 
     dc.save();
     dc.resetTransform();
