@@ -1,6 +1,7 @@
 #include "view/COstrelsView.h"
 
 #include "document/COstrelsDoc.h"
+#include "view/PaintExtent.h"
 
 #include <QLoggingCategory>
 #include <QPaintEvent>
@@ -26,19 +27,6 @@ QPen DottedPen(const QColor& c)
     return pen;
 }
 
-// Where an element may leave paint: its hit box grown by its shadow and
-// border. Elements wholly outside the repainted part are skipped.
-CRect PaintExtent(const CElement& e)
-{
-    CRect rc = e.HitBox();
-    const int grow = std::abs(e.m_nShadowOffset) + std::abs(e.m_nBorderWidth) + 2;
-    return {rc.left - grow, rc.top - grow, rc.right + grow, rc.bottom + grow};
-}
-
-bool Intersects(const CRect& a, const CRect& b)
-{
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
 }  // namespace
 
 void COstrelsView::paintEvent(QPaintEvent* e)
@@ -78,7 +66,7 @@ void COstrelsView::PaintCanvas(QPainter& dc, const QRect& rcClient)
     const CRect rcCanvas = map.ToCanvas(ToCRect(rcClient.adjusted(-1, -1, 1, 1)));
     const QTransform world = map.Transform();
     for (const auto& p : m_pDoc->m_elements) {
-        if (p->m_nSide == m_pDoc->m_nCurrentSide && Intersects(PaintExtent(*p), rcCanvas)) {
+        if (p->m_nSide == m_pDoc->m_nCurrentSide && PaintExtentOf(*p).Touches(rcCanvas)) {
             dc.setTransform(world);
             p->DrawToDC(dc);
             dc.resetTransform();
