@@ -3,6 +3,7 @@
 #include "elements/CLines.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -23,6 +24,38 @@ const CPointList* PointsOf(const CElement& e)
         return &p->m_points;
     return nullptr;
 }
+// How far from its centre an outline may reach beyond its rotated bounds, as
+// a share of the longer side. Shapes drawn inside their bounds have none; a
+// star's points lie half its width from the centre whatever its height, sun
+// rays reach 0.8 and callout tails up to 1.12 of the longer side. Lines and
+// anything not listed get a whole side for arrow heads and curves.
+double ReachFromCentre(int16_t nType)
+{
+    switch (nType) {
+    case ElementType::kRectangle:
+    case ElementType::kCircle:
+    case ElementType::kRhombus:
+    case ElementType::kRectRound:
+    case ElementType::kTriangle:
+    case ElementType::kParallelogram:
+    case ElementType::kArrowLeft:
+    case ElementType::kArrowRight:
+    case ElementType::kExplosion:
+    case ElementType::kMoon:
+    case ElementType::kText:
+    case ElementType::kPicture:
+        return 0.0;
+    case ElementType::kStar:
+        return 0.5;
+    case ElementType::kSun:
+        return 0.8;
+    case ElementType::kCalloutBL:
+    case ElementType::kCalloutBR:
+        return 1.12;
+    default:
+        return 1.0;
+    }
+}
 }  // namespace
 
 CPaintExtent PaintExtentOf(const CElement& e)
@@ -34,8 +67,13 @@ CPaintExtent PaintExtentOf(const CElement& e)
     CRect rcPoints;
     if (const CPointList* points = PointsOf(e); points && points->Bounds(rcPoints))
         rc = United(rc, Grown(rcPoints, 3));
-    // Half the longer side covers what outlines draw past their bounds;
-    // shadow and border widths come on top.
-    const int nReach = std::max(std::abs(rc.Width()), std::abs(rc.Height())) / 2;
-    return {Grown(rc, nReach + std::abs(e.m_nShadowOffset) + std::abs(e.m_nBorderWidth) + 2), false};
+    const CRect& b = e.m_rcBounds;
+    const int nReach = int(std::ceil(ReachFromCentre(e.m_nType) * std::max(std::abs(b.Width()), std::abs(b.Height()))));
+    if (nReach > 0) {
+        const int cx = (b.left + b.right) / 2, cy = (b.top + b.bottom) / 2;
+        rc = United(rc, {cx - nReach, cy - nReach, cx + nReach, cy + nReach});
+    }
+    // Shadows are offset in the element's turned frame, so along a diagonal.
+    const int nGrow = (3 * std::abs(e.m_nShadowOffset) + 1) / 2 + 2 * std::abs(e.m_nBorderWidth) + 2;
+    return {Grown(rc, nGrow), false};
 }

@@ -46,8 +46,16 @@ std::vector<std::unique_ptr<CElement>> EveryElement(CRect rc)
 // paints outside it would leave stale pixels behind.
 TEST(PaintExtent, NoElementPaintsOutsideItsExtent)
 {
-    for (int nRotation : {0, 30, 90, 135}) {
-        for (auto& p : EveryElement({300, 300, 420, 340})) {
+    struct Case {
+        CRect rcBox;
+        int nRotation;
+    };
+    std::vector<Case> cases;
+    for (const CRect rcBox : {CRect{300, 300, 420, 340}, CRect{300, 300, 340, 420}, CRect{300, 300, 360, 360}})
+        for (int nRotation : {0, 30, 90, 135})
+            cases.push_back({rcBox, nRotation});
+    for (const auto& [rcBox, nRotation] : cases) {
+        for (auto& p : EveryElement(rcBox)) {
             p->m_nRotation = nRotation;
             QImage img(900, 900, QImage::Format_RGB32);
             img.fill(Qt::white);
