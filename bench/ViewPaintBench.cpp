@@ -4,6 +4,7 @@
 #include "elements/ElementRegistry.h"
 #include "elements/ElementTypes.h"
 #include "view/COstrelsView.h"
+#include "view/PaintExtent.h"
 
 #include <QImage>
 #include <QPainter>
@@ -88,6 +89,12 @@ void PaintView(benchmark::State& state, float fZoom, bool bPartial)
         view.PaintCanvas(dc, rc);
     }
     state.counters["pixels"] = double(rc.width()) * rc.height();
+    // How many elements the repaint had to draw.
+    const CRect rcCanvas = view.ClientToCanvas(CRect{rc.left(), rc.top(), rc.right() + 1, rc.bottom() + 1});
+    int nDrawn = 0;
+    for (const auto& p : doc->m_elements)
+        nDrawn += PaintExtentOf(*p).Touches(rcCanvas) ? 1 : 0;
+    state.counters["drawn"] = nDrawn;
 }
 
 void BM_ViewFullRepaint100(benchmark::State& s) { PaintView(s, 1.0f, false); }

@@ -73,7 +73,8 @@ CPaintExtent PaintExtentOf(const CElement& e)
         const int cx = (b.left + b.right) / 2, cy = (b.top + b.bottom) / 2;
         rc = United(rc, {cx - nReach, cy - nReach, cx + nReach, cy + nReach});
     }
-    // Shadows are offset in the element's turned frame, so along a diagonal.
-    const int nGrow = (3 * std::abs(e.m_nShadowOffset) + 1) / 2 + 2 * std::abs(e.m_nBorderWidth) + 2;
+    // A shadow is offset in the element's turned frame, so along a diagonal.
+    const int nShadow = e.m_bShadow ? (3 * std::abs(e.m_nShadowOffset) + 1) / 2 : 0;
+    const int nGrow = nShadow + 2 * std::abs(e.m_nBorderWidth) + 2;
     return {Grown(rc, nGrow), false};
 }
