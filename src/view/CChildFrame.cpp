@@ -6,7 +6,6 @@
 #include "view/CRulerView.h"
 #include "view/CTabView.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QPainter>
 
@@ -114,13 +113,4 @@ void CChildFrame::paintEvent(QPaintEvent*)
         dc.fillRect(rc.left() + 1, rc.bottom(), rc.width() - 1, 1, highlight);
         dc.fillRect(rc.right(), rc.top() + 1, 1, rc.height() - 1, highlight);
     }
-}
-
-void CChildFrame::closeEvent(QCloseEvent* e)
-{
-    // A modified design is offered for saving; Cancel keeps the window open.
-    if (m_pDoc->SaveModified())
-        e->accept();
-    else
-        e->ignore();
 }

@@ -40,7 +40,6 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void OnSideClicked(int nSide);

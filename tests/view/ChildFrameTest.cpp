@@ -127,25 +127,6 @@ TEST(ChildFrame, GridCommandTogglesWithoutSaving)
     EXPECT_EQ(other.View()->m_bShowGrid, 0);
 }
 
-TEST(ChildFrame, ClosingAModifiedDesignOffersToSave)
-{
-    CScriptedPrompt prompt;
-    CTestWindow w;
-    w.doc->SetTitle(QStringLiteral("Untitled7"));
-    w.doc->SetModifiedFlag();
-    prompt.Answer(CPrompt::IdCancel);
-    EXPECT_FALSE(w.frame->close());
-    EXPECT_TRUE(w.frame->isVisible());
-    ASSERT_EQ(prompt.Texts().size(), 1);
-    EXPECT_EQ(prompt.Texts()[0], QStringLiteral("Save changes to Untitled7?"));
-    prompt.Answer(CPrompt::IdNo);
-    EXPECT_TRUE(w.frame->close());
-    // An unmodified design closes without a question.
-    CTestWindow clean;
-    EXPECT_TRUE(clean.frame->close());
-    EXPECT_EQ(prompt.Texts().size(), 2);
-}
-
 // --- status readouts ----------------------------------------------------------------
 
 TEST(StatusReadouts, TextsInInchesAndCentimetres)
