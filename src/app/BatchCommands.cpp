@@ -8,6 +8,7 @@ const CCommand kTable[] = {
     {"--info", "--info FILE", &RunInfo},
     {"--convert", "--convert OUT IN", &RunConvert},
     {"--export-image", "--export-image OUT [--dpi N] [--side 1|2] FILE", &RunExportImage},
+    {"--print-pdf", "--print-pdf OUT [options] FILE", &RunPrintPdf},
 };
 }  // namespace
 

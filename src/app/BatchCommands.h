@@ -23,4 +23,6 @@ int RunConvert(const QStringList& args);
 // --export-image OUT [--dpi N] [--side 1|2] FILE: one side as a picture file,
 // as Save As Image writes it (300 dpi and the front unless told otherwise).
 int RunExportImage(const QStringList& args);
+// --print-pdf OUT [options] FILE: the sheets printing would print, as a PDF.
+int RunPrintPdf(const QStringList& args);
 }  // namespace BatchCommands
