@@ -22,8 +22,6 @@ int CPlacement::Dy() const
 CElement::CElement() = default;
 CElement::~CElement() = default;
 
-void CElement::Serialize(CArchive&) {}
-
 std::unique_ptr<CElement> CElement::Clone() const
 {
     auto p = std::make_unique<CElement>();

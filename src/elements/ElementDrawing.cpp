@@ -1,34 +1,52 @@
 #include "elements/ElementDrawing.h"
 
 #include <QPainter>
+#include <QVector>
+
+namespace {
+// Dash and gap lengths in pen widths, per dash style; Qt's own dash styles
+// use other lengths.
+const QVector<qreal> kDashPatterns[] = {
+    {},
+    {3, 1},
+    {1, 1},
+    {3, 1, 1, 1},
+    {3, 1, 1, 1, 1, 1},
+};
+// The miter limit our outlines were designed with; Qt's default of 2 would
+// bevel the star's points.
+constexpr qreal kMiterLimit = 10.0;
+}  // namespace
 
 QRectF ElementDrawing::DrawingRect(const CRect& rc, const CPlacement& p)
 {
     return QRectF(float(p.Dx() + rc.left), float(p.Dy() + rc.top), float(rc.Width()), float(rc.Height()));
 }
 
+QPointF ElementDrawing::CardOrigin(const CPlacement& p)
+{
+    return QPointF(p.Dx() + kCardCorner, p.Dy() + kCardCorner);
+}
+
 void ElementDrawing::RotateAboutCentre(QPainter& g, const QRectF& rc, int nRotation)
 {
-    if (nRotation == 0)
+    if (nRotation % 360 == 0)
         return;
     const QPointF c = rc.center();
     g.translate(c);
-    g.rotate(-nRotation);
+    g.rotate(-(nRotation % 360));
     g.translate(-c);
 }
 
 QPen ElementDrawing::MakePen(QRgb clr, int nWidth, int nDashStyle)
 {
     QPen pen(QColor::fromRgba(clr));
-    pen.setWidthF(nWidth);
-    if (nWidth == 0)
-        pen.setCosmetic(true);
-    switch (nDashStyle) {
-    case 1: pen.setStyle(Qt::DashLine); break;
-    case 2: pen.setStyle(Qt::DotLine); break;
-    case 3: pen.setStyle(Qt::DashDotLine); break;
-    case 4: pen.setStyle(Qt::DashDotDotLine); break;
-    default: pen.setStyle(Qt::SolidLine); break;
-    }
+    // Width 0 is Qt's cosmetic one-pixel pen.
+    pen.setWidthF(nWidth > 0 ? nWidth : 0);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setMiterLimit(kMiterLimit);
+    if (nDashStyle > 0 && nDashStyle < int(std::size(kDashPatterns)))
+        pen.setDashPattern(kDashPatterns[nDashStyle]);
     return pen;
 }
