@@ -43,6 +43,8 @@ struct SFitCase {
     SFramePlacement expected;
 };
 
+void PrintTo(const SFitCase& c, std::ostream* os) { *os << c.pszName; }
+
 class FramePlacementFit : public testing::TestWithParam<SFitCase> {};
 
 TEST_P(FramePlacementFit, FitsTheStoredPlacementToA1024By768Desktop)

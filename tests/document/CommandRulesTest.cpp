@@ -55,6 +55,8 @@ struct SRuleCase {
     const char* pszText;  // null: the rule leaves the text alone
 };
 
+void PrintTo(const SRuleCase& c, std::ostream* os) { *os << c.pszName; }
+
 class CommandRuleTable : public testing::TestWithParam<SRuleCase> {};
 
 TEST_P(CommandRuleTable, GivesEnablingAndText)
