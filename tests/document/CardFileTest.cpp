@@ -58,41 +58,18 @@ QByteArray Body(int32_t w, int32_t h, int32_t nSides = 1)
     return out;
 }
 
-QByteArray ListOf(std::vector<CElement*> elements)
-{
-    QByteArray out;
-    CArchive ar(&out);
-    ar.WriteObjectList(elements);
-    return out;
-}
-
-// A predecessor file: elements written in the old record layout.
-QByteArray PredecessorFile(const QString& product, const QString& version, const QByteArray& list)
-{
-    QByteArray out;
-    CArchive ar(&out);
-    ar.WriteString(product);
-    ar.WriteString(QStringLiteral("Quarvel"));
-    ar.WriteString(QStringLiteral("Business Cards"));
-    ar.WriteString(version);
-    ar.WriteRaw(list.constData(), list.size());
-    ar.WriteColor(0xFFAABBCC);
-    ar.WriteColor(0xFF112233);
-    ar.WriteInt32(4);
-    ar.WritePair(300, 175);
-    return out;
-}
-
 // An old-layout list of one rectangle (card-relative 10, 20, 110, 70).
 QByteArray PredecessorRectangleList()
 {
     CRectangle r(QPoint(10, 20), QPoint(110, 70));
     r.m_nAlpha = 3;
     r.m_nSide = 2;
-    const QByteArray current = ListOf({&r});
-    // count 2 + tag 16; drop the alpha byte and the side number.
-    const qsizetype rec = 2 + 16;
-    return current.left(rec + 52) + current.mid(rec + 53, 4);
+    return MakePredecessorList({&r});
+}
+
+QByteArray PredecessorFile(const QString& product, const QString& version, const QByteArray& list)
+{
+    return MakePredecessorFile(version, list, {0xFFAABBCC, 0xFF112233, 4, 300, 175}, product);
 }
 
 struct COpened {

@@ -112,3 +112,39 @@ QString SaveDesignFixture(COstrelsDoc& doc, const QString& name)
 {
     return WriteFixtureFile(name, CardFileBytes(doc));
 }
+
+QByteArray MakePredecessorList(const std::vector<CElement*>& elements)
+{
+    constexpr qsizetype kCommon = 61;
+    QByteArray out;
+    CArchive ar(&out);
+    ar.WriteCount(uint32_t(elements.size()));
+    for (CElement* e : elements) {
+        ar.WriteObject(e);
+        QByteArray record;
+        CArchive recordAr(&record);
+        e->Serialize(recordAr);
+        out.chop(record.size());
+        // A text's own block comes first; the common block follows it.
+        const qsizetype at = dynamic_cast<CText*>(e) ? record.size() - kCommon : 0;
+        out += record.left(at + 52) + record.mid(at + 53, 4) + record.mid(at + kCommon);
+    }
+    return out;
+}
+
+QByteArray MakePredecessorFile(const QString& version, const QByteArray& list, const CPredecessorBody& body,
+                               const QString& product)
+{
+    QByteArray out;
+    CArchive ar(&out);
+    ar.WriteString(product);
+    ar.WriteString(QStringLiteral("Quarvel"));
+    ar.WriteString(QStringLiteral("Business Cards"));
+    ar.WriteString(version);
+    ar.WriteRaw(list.constData(), list.size());
+    ar.WriteColor(body.clrFace);
+    ar.WriteColor(body.clrShadow);
+    ar.WriteInt32(body.nShadowLength);
+    ar.WritePair(body.nCardWidth, body.nCardHeight);
+    return out;
+}
