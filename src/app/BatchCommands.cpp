@@ -1,16 +1,24 @@
 #include "app/BatchCommands.h"
 
+#include <cstdio>
+
 namespace BatchCommands {
 namespace {
-// Rows are added as the batch commands are built.
 const CCommand kTable[] = {
-    {"", "", nullptr},
+    {"--info", "--info FILE", &RunInfo},
+    {"--convert", "--convert OUT IN", &RunConvert},
+    {"--print-pdf", "--print-pdf OUT [options] FILE", &RunPrintPdf},
 };
 }  // namespace
 
 const CCommand* Table(int* pnCount)
 {
-    *pnCount = 0;  // the placeholder row above is not a command
+    *pnCount = int(sizeof kTable / sizeof kTable[0]);
     return kTable;
+}
+int UsageError(const char* szUsage)
+{
+    std::fprintf(stderr, "usage: kestova %s\n", szUsage);
+    return 2;
 }
 }  // namespace BatchCommands

@@ -13,4 +13,13 @@ struct CCommand {
 
 // The table of every batch command, in the order usage lists them.
 const CCommand* Table(int* pnCount);
+// Writes "usage: kestova <szUsage>" to standard error and returns 2.
+int UsageError(const char* szUsage);
+
+// --info FILE: the design as one JSON object on standard output.
+int RunInfo(const QStringList& args);
+// --convert OUT IN: reads IN (either format), writes OUT in the current one.
+int RunConvert(const QStringList& args);
+// --print-pdf OUT [options] FILE: the sheets printing would print, as a PDF.
+int RunPrintPdf(const QStringList& args);
 }  // namespace BatchCommands

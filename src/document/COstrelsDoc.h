@@ -2,6 +2,7 @@
 
 #include "elements/CElement.h"
 
+#include <QImage>
 #include <QObject>
 #include <QRgb>
 #include <QString>
@@ -20,6 +21,8 @@ class COstrelsDoc : public QObject {
     Q_OBJECT
 public:
     static constexpr int kUndoDepth = 5;
+    // The card's top-left corner on the canvas; card files store (0, 0).
+    static constexpr int32_t kCardOffset = 50;
 
     explicit COstrelsDoc(QObject* parent = nullptr);
     ~COstrelsDoc() override;
@@ -33,7 +36,22 @@ public:
     bool OnSaveDocument(const QString& path);
     void Serialize(CArchive& ar);
     // Save with the program's own dialog when path is empty (see DoSave rules).
+    // A successful save with bReplace makes name the document's path and
+    // emits savedAs (for the recent-file list).
     bool DoSave(const QString& path, bool bReplace);
+    // Items 1-5 of either file format; false when the file is refused (the
+    // reason has been shown).
+    bool SerializeHeader(CArchive& ar);
+    // m_nType from the element's class name (99 for CElement).
+    static void AssignTypeCode(CElement& element);
+    // Preview false: writes templatePath as a card file without background
+    // pictures and returns a 5 x 5 placeholder (a null image when writing
+    // failed, after the message). Preview true: the card drawn on white, from
+    // the template file and/or the background picture.
+    QImage MakeTemplateImage(const QString& templatePath, const QString& backgroundPath, bool bPreview);
+    // The file version in force while the last file was read (200, 120, 110
+    // or 101).
+    int32_t LoadedFileVersion() const { return m_nLoadedFileVersion; }
     // Offers to save a modified design: "Save changes to %1?". false = Cancel.
     bool SaveModified();
 
@@ -89,8 +107,25 @@ Q_SIGNALS:
     void updateAllViews(CElement* pHint);
     void modifiedChanged(bool bModified);
     void titleChanged(const QString& title);
+    void savedAs(const QString& path);
 
 private:
+    void StoreCardFile(CArchive& ar);
+    void LoadCardFile(CArchive& ar);
+    void LoadCurrentBody(CArchive& ar);
+    void LoadPredecessorBody(CArchive& ar);
+    // Moves every element by (d, d) with MoveTo.
+    void ShiftElements(int32_t d);
+    // Reads path into a scratch document and takes its contents only when
+    // the whole file was read; otherwise shows why and changes nothing.
+    bool ReadCardFile(const QString& path);
+    // Writes the card file atomically; on failure shows why and leaves any
+    // previous file at path as it was.
+    bool WriteCardFile(const QString& path);
+    // Takes over everything a card file holds from a freshly read document.
+    void TakeFileContents(COstrelsDoc& from);
+
+    int32_t m_nLoadedFileVersion = 200;
     QString m_strTitle;
     QString m_strPathName;
     bool m_bModified = false;
