@@ -7,6 +7,7 @@ namespace {
 const CCommand kTable[] = {
     {"--info", "--info FILE", &RunInfo},
     {"--convert", "--convert OUT IN", &RunConvert},
+    {"--print-pdf", "--print-pdf OUT [options] FILE", &RunPrintPdf},
 };
 }  // namespace
 

@@ -20,4 +20,6 @@ int UsageError(const char* szUsage);
 int RunInfo(const QStringList& args);
 // --convert OUT IN: reads IN (either format), writes OUT in the current one.
 int RunConvert(const QStringList& args);
+// --print-pdf OUT [options] FILE: the sheets printing would print, as a PDF.
+int RunPrintPdf(const QStringList& args);
 }  // namespace BatchCommands

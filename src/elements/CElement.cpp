@@ -1,5 +1,7 @@
 #include "elements/CElement.h"
 
+#include "platform/LenientNumbers.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -9,14 +11,19 @@ CRect CRect::Normalized(QPoint a, QPoint b)
     return {std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y())};
 }
 
+int CPlacement::Hundredths(float fInches) { return LenientNumbers::SaturatingInt(100.0 * double(fInches)); }
+
+// Formed in 64 bits: absurd gaps from a layout file must not overflow.
 int CPlacement::Dx() const
 {
-    return (nCardWidth + int(100 * fColGap)) * (nCol - 1) + int(100 * fLeftMargin);
+    return LenientNumbers::SaturatingInt(
+        double((int64_t(nCardWidth) + Hundredths(fColGap)) * (nCol - 1) + Hundredths(fLeftMargin)));
 }
 
 int CPlacement::Dy() const
 {
-    return (nCardHeight + int(100 * fRowGap)) * (nRow - 1) + int(100 * fTopMargin);
+    return LenientNumbers::SaturatingInt(
+        double((int64_t(nCardHeight) + Hundredths(fRowGap)) * (nRow - 1) + Hundredths(fTopMargin)));
 }
 
 CElement::CElement() = default;

@@ -41,6 +41,9 @@ struct CPlacement {
     // Displacement of the element in canvas units.
     int Dx() const;
     int Dy() const;
+    // 100 x inches cut towards zero. The product is formed in double
+    // precision, so a 0.29 in gap (the float just below 0.29) gives 28.
+    static int Hundredths(float fInches);
 };
 
 // The base of every object placed on a card. Fields keep their declaration

@@ -3,9 +3,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 QString& Override()
+{
+    static QString s;
+    return s;
+}
+
+QString& UserDataOverride()
 {
     static QString s;
     return s;
@@ -29,3 +36,14 @@ QString ProgramFolder::Path()
 }
 
 QString ProgramFolder::Child(const QString& name) { return Path() + QLatin1Char('/') + name; }
+
+void ProgramFolder::SetUserDataOverride(const QString& path) { UserDataOverride() = path; }
+
+QString ProgramFolder::UserDataPath()
+{
+    if (!UserDataOverride().isEmpty())
+        return UserDataOverride();
+    // Spelled out rather than taken from the application object, so the
+    // windowed program and batch mode agree whatever names they were given.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quarvel/Kestova");
+}

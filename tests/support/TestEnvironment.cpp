@@ -22,12 +22,14 @@ CTestEnvironment::CTestEnvironment()
 {
     CSettings::SetFileOverride(m_dir.filePath(QStringLiteral("settings.ini")));
     ProgramFolder::SetOverride(m_dir.path());
+    ProgramFolder::SetUserDataOverride(m_dir.filePath(QStringLiteral("userdata")));
 }
 
 CTestEnvironment::~CTestEnvironment()
 {
     CSettings::SetFileOverride({});
     ProgramFolder::SetOverride({});
+    ProgramFolder::SetUserDataOverride({});
 }
 
 void InstallTestEnvironmentListener()
