@@ -11,7 +11,7 @@
 namespace {
 // Device units of the PDF painter; fine enough that every canvas unit maps to
 // a whole number of them.
-constexpr int kPdfDpi = 1200;
+constexpr int kPdfDpi = 300;
 }  // namespace
 
 bool SheetPdf::Write(const QString& path, const COstrelsDoc& doc, CPrintSettings& s, QSizeF sheetInches,
