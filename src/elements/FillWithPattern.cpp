@@ -136,8 +136,35 @@ QBrush LinearBrush(const CLinearFill& fill, const QRectF& rc, QRgb clrFill, QRgb
     return QBrush(gradient);
 }
 
-QBrush HatchBrush(const CHatchPattern& hatch, QRgb clrFill, QRgb clrPattern, QPointF ptCardOrigin)
+bool IsWhole(double v) { return std::abs(v - std::round(v)) < 1e-6; }
+
+// One cell per world unit, anchored at the card corner. When the painter only
+// scales and the cells land on whole device pixels, the tile is drawn at device
+// resolution so the fill copies pixels instead of sampling through a transform.
+QBrush HatchBrush(const QPainter& g, const CHatchPattern& hatch, QRgb clrFill, QRgb clrPattern, QPointF ptCardOrigin)
 {
+    constexpr int kMaxDeviceTile = 1024;
+    const QTransform toDevice = g.deviceTransform();
+    const QPointF origin = toDevice.map(ptCardOrigin);
+    const double sx = toDevice.m11(), sy = toDevice.m22();
+    const double tileW = HatchPatterns::kCells * sx, tileH = HatchPatterns::kCells * sy;
+    if (toDevice.type() <= QTransform::TxScale && sx > 0 && sy > 0 && IsWhole(tileW) && IsWhole(tileH) &&
+        IsWhole(origin.x()) && IsWhole(origin.y()) && tileW <= kMaxDeviceTile && tileH <= kMaxDeviceTile) {
+        const int w = int(std::lround(tileW)), h = int(std::lround(tileH));
+        QImage tile(w, h, QImage::Format_ARGB32);
+        for (int j = 0; j < h; ++j) {
+            auto* line = reinterpret_cast<QRgb*>(tile.scanLine(j));
+            const int row = std::min(HatchPatterns::kCells - 1, int((j + 0.5) / sy));
+            for (int i = 0; i < w; ++i) {
+                const int col = std::min(HatchPatterns::kCells - 1, int((i + 0.5) / sx));
+                line[i] = HatchPatterns::IsForeground(hatch, col, row) ? clrPattern : clrFill;
+            }
+        }
+        QBrush brush(tile);
+        brush.setTransform(QTransform::fromTranslate(std::round(origin.x()), std::round(origin.y())) *
+                           toDevice.inverted());
+        return brush;
+    }
     QBrush brush(HatchPatterns::Tile(hatch, clrPattern, clrFill));
     brush.setTransform(QTransform::fromTranslate(ptCardOrigin.x(), ptCardOrigin.y()));
     return brush;
@@ -166,14 +193,18 @@ void FillWithPattern(QPainter& g, const QRectF& rc, int nPattern, QRgb clrFill, 
         return;
 
     if (const CRadialFill* radial = FindFill(kRadialFills, nPattern)) {
-        FillPathGradient(g, rc, figure, radial->gradient, clrPattern, clrFill);
+        // Where the figure is the gradient's own path its edge is smoothed once, by the figure.
+        const bool bSameEdge = radial->gradient.bEllipse ? nType == ElementType::kCircle
+                                                         : nType == ElementType::kRectangle;
+        FillPathGradient(g, rc, figure, radial->gradient,
+                         bSameEdge ? EGradientEdge::FigureEdge : EGradientEdge::Smooth, clrPattern, clrFill);
     } else if (const CLinearFill* linear = FindFill(kLinearFills, nPattern)) {
         g.fillPath(figure, LinearBrush(*linear, rc, clrFill, clrPattern));
     } else if (const CHatchPattern* hatch = HatchPatterns::ForFillPattern(nPattern)) {
         // Cells stay crisp two-colour squares at any scale.
         const bool bSmooth = g.testRenderHint(QPainter::SmoothPixmapTransform);
         g.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        g.fillPath(figure, HatchBrush(*hatch, clrFill, clrPattern, ptCardOrigin));
+        g.fillPath(figure, HatchBrush(g, *hatch, clrFill, clrPattern, ptCardOrigin));
         g.setRenderHint(QPainter::SmoothPixmapTransform, bSmooth);
     } else {
         g.fillPath(figure, QColor::fromRgba(clrFill));

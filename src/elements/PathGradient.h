@@ -15,14 +15,15 @@ struct CPathGradient {
     // The centre point as fractions of the rectangle's width and height.
     float fCentreU;
     float fCentreV;
-
-    // How far towards the centre colour (u, v) lies, as fractions of the
-    // rectangle: 1 at the centre point, 0 on the boundary, below 0 outside.
-    double Weight(double u, double v) const;
 };
+
+// How the gradient's own boundary is smoothed: by its coverage of each pixel,
+// or, where the figure being filled shares that boundary and smooths it
+// already, by painting one pixel beyond it.
+enum class EGradientEdge { Smooth, FigureEdge };
 
 // Paints figure with the gradient laid over rc. The gradient is computed per
 // device pixel over the part of the figure the device can show, so its cost
 // follows the output resolution, not the zoom or the figure's world size.
 void FillPathGradient(QPainter& g, const QRectF& rc, const QPainterPath& figure, const CPathGradient& gradient,
-                      QRgb clrCentre, QRgb clrSurround);
+                      EGradientEdge edge, QRgb clrCentre, QRgb clrSurround);

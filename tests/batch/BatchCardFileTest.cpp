@@ -1,7 +1,7 @@
 #include "document/CArchive.h"
 #include "elements/CPictures.h"
 #include "elements/CShapes.h"
-#include "support/BatchProcess.h"
+#include "support/BatchRun.h"
 #include "support/CardFileFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
@@ -22,12 +22,6 @@ QJsonObject Info(const QString& path)
     const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out.constData();
     return doc.object();
-}
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QJsonObject Find(const QJsonArray& elements, const char* szClass)

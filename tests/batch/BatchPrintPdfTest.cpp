@@ -1,6 +1,6 @@
 #include "document/COstrelsDoc.h"
 #include "elements/CShapes.h"
-#include "support/BatchProcess.h"
+#include "support/BatchRun.h"
 #include "support/CardFileFixtures.h"
 #include "support/PdfPages.h"
 #include "support/TestEnvironment.h"
@@ -183,7 +183,5 @@ TEST(BatchPrintPdf, FileErrorsKeepAnExistingOutput)
     const CRun run = PrintPdf({CurrentTestEnvironment().Path("no/folder/out.pdf"), SaveCard()});
     EXPECT_EQ(run.nExit, 1);
     EXPECT_TRUE(run.err.contains("out.pdf")) << run.err.toStdString();
-    QFile check(Out());
-    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
-    EXPECT_EQ(check.readAll(), "old");
+    EXPECT_EQ(FileBytes(Out()), "old");
 }

@@ -101,16 +101,18 @@ TEST(FillPatterns, HatchCellsFollowTheStyleTableAnchoredAtTheCardCorner)
         {24, {0x77, 0x89, 0x8F, 0x8F, 0x77, 0x98, 0xF8, 0xF8}},  // sphere
     };
     const QPointF origin(53, 45);  // the card corner; cells are one canvas unit
-    for (const Hatch& h : hatches) {
-        const CPixelCanvas c = Filled(h.nPattern, {60, 50, 40, 30}, ElementType::kRectangle, nullptr, origin, 4.0);
-        for (int y = 50; y < 80; ++y)
-            for (int x = 60; x < 100; ++x) {
-                const int col = (x - 53) % 8, row = (y - 45) % 8;
-                const bool bFore = h.rows[size_t(row)] & (0x80 >> col);
-                ASSERT_EQ(c.At(x + 0.5, y + 0.5), bFore ? kPattern : kFill)
-                    << "pattern " << h.nPattern << " at " << x << "," << y;
-            }
-    }
+    // Whole device pixels per cell and fractional ones take different roads.
+    for (double scale : {4.0, 1.3})
+        for (const Hatch& h : hatches) {
+            const CPixelCanvas c = Filled(h.nPattern, {60, 50, 40, 30}, ElementType::kRectangle, nullptr, origin, scale);
+            for (int y = 50; y < 80; ++y)
+                for (int x = 60; x < 100; ++x) {
+                    const int col = (x - 53) % 8, row = (y - 45) % 8;
+                    const bool bFore = h.rows[size_t(row)] & (0x80 >> col);
+                    ASSERT_EQ(c.At(x + 0.5, y + 0.5), bFore ? kPattern : kFill)
+                        << "pattern " << h.nPattern << " at " << x << "," << y << " scale " << scale;
+                }
+        }
 }
 
 TEST(FillPatterns, LinearGradientsRunFromCornerToCorner)

@@ -1,7 +1,8 @@
-#include "support/BatchProcess.h"
+#include "support/BatchRun.h"
 
 #include "support/TestEnvironment.h"
 
+#include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@ QString KestovaExe()
 CRun RunKestova(const QStringList& args)
 {
     QProcess p;
+    // A user data folder of the test's own: nothing the machine's user keeps
+    // (their own paper stock layouts) is read.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), CurrentTestEnvironment().Path(QStringLiteral("xdg")));
     p.setProcessEnvironment(env);
@@ -26,4 +29,10 @@ CRun RunKestova(const QStringList& args)
     r.out = p.readAllStandardOutput();
     r.err = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
     return r;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
