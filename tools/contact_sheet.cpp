@@ -1,6 +1,7 @@
 // Renders every closed shape, fill pattern, shadow and dash style into one PNG
 // so a person can check the drawing by eye.
 //   kestova_contact_sheet out.png [pixels-per-canvas-unit]
+//   kestova_contact_sheet out.pdf   (the same sheet through the PDF engine)
 #include "elements/CShapes.h"
 #include "elements/ElementRegistry.h"
 #include "elements/ElementTypes.h"
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <cstdio>
 #include <functional>
 
@@ -123,16 +125,34 @@ int main(int argc, char** argv)
 
     constexpr int kWidth = 40 + kPerRow * kCell;
     constexpr int kHeight = 1700;
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    const auto paint = [](QPainter& g, double s) {
+        g.scale(s, s);
+        QFont font = g.font();
+        font.setPixelSize(11);
+        g.setFont(font);
+        DrawSheet(g);
+    };
+    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        // One canvas unit is 1/100 inch, as on paper.
+        QPdfWriter pdf(path);
+        pdf.setResolution(600);
+        pdf.setPageSize(QPageSize(QSizeF(kWidth / 100.0, kHeight / 100.0), QPageSize::Inch));
+        pdf.setPageMargins(QMarginsF());
+        QPainter g(&pdf);
+        paint(g, 6.0);
+        if (!g.end()) {
+            std::fprintf(stderr, "cannot write %s\n", argv[1]);
+            return 1;
+        }
+        return 0;
+    }
     QImage image(int(kWidth * scale), int(kHeight * scale), QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter g(&image);
-    g.scale(scale, scale);
-    QFont font = g.font();
-    font.setPixelSize(11);
-    g.setFont(font);
-    DrawSheet(g);
+    paint(g, scale);
     g.end();
-    if (!image.save(QString::fromLocal8Bit(argv[1]))) {
+    if (!image.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

@@ -121,14 +121,19 @@ TEST(ShapeRender, AlphaZeroDrawsNothing)
 
 TEST(ShapeRender, AlphaAppliesToEveryColour)
 {
-    auto e = Solid(ElementType::kRectangle);
-    e->m_nAlpha = 128;
-    e->m_bShadow = 1;
-    e->m_clrShadow = kBlack;
-    e->m_nShadowOffset = 10;
-    const CPixelCanvas c = Drawn(*e);
-    EXPECT_TRUE(ColorNear(c.At(105, 105), qRgb(255, 127, 127), 2));  // half red over white
-    EXPECT_TRUE(ColorNear(c.At(200, 205), qRgb(127, 127, 127), 2));  // half black shadow
+    // Fill and pattern colour alike, so every kind of fill paints plain red.
+    for (int nPattern : {1, 7, 25, 26, 37, 42}) {
+        auto e = Solid(ElementType::kRectangle);
+        e->m_nFillPattern = nPattern;
+        e->m_clrPattern = kRed;
+        e->m_nAlpha = 128;
+        e->m_bShadow = 1;
+        e->m_clrShadow = kBlack;
+        e->m_nShadowOffset = 10;
+        const CPixelCanvas c = Drawn(*e);
+        EXPECT_TRUE(ColorNear(c.At(105, 150), qRgb(255, 127, 127), 2)) << nPattern;  // half red over white
+        EXPECT_TRUE(ColorNear(c.At(200, 205), qRgb(127, 127, 127), 2)) << nPattern;  // half black shadow
+    }
 }
 
 TEST(ShapeRender, DashStylesHaveTheirLengthsInPenWidths)
@@ -264,6 +269,23 @@ TEST(ShapeRender, RotationKeepsTheCentre)
             EXPECT_NEAR(c1.y(), expected.y(), 0.5) << nType << " " << nRotation;
         }
     }
+}
+
+TEST(ShapeRender, RotationWorksWhereverTheCentreLies)
+{
+    // Exported, the card corner is the origin: this rectangle's centre lies
+    // above and on the origin's vertical, at (0, -5).
+    auto e = Solid(ElementType::kRectangle, 20, 30, 80, 60);
+    e->m_nRotation = 90;  // 60 x 30 turns into 30 x 60 about the same centre
+    CPixelCanvas c(200, 200, 2.0);
+    c.Paint([&](QPainter& g) {
+        g.translate(100, 100);
+        e->Render(g, 1, 1, -0.5f, -0.5f, 0, 0, 350, 200);
+    });
+    EXPECT_EQ(c.At(100 - 13, 100 - 33), kRed);
+    EXPECT_EQ(c.At(100 + 13, 100 + 23), kRed);
+    EXPECT_EQ(c.At(100 + 20, 100 - 5), 0xFFFFFFFF);
+    EXPECT_EQ(c.At(100, 100 + 28), 0xFFFFFFFF);
 }
 
 TEST(ShapeRender, HatchCellsSitOnTheCardInEveryOutput)
