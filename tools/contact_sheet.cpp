@@ -5,6 +5,7 @@
 #include "elements/CShapes.h"
 #include "elements/ElementRegistry.h"
 #include "elements/ElementTypes.h"
+#include "elements/ShapeOutlines.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -15,12 +16,6 @@
 #include <functional>
 
 namespace {
-constexpr int16_t kShapeTypes[] = {
-    ElementType::kRectangle,  ElementType::kCircle,        ElementType::kRhombus,   ElementType::kTriangle,
-    ElementType::kRectRound,  ElementType::kCalloutBL,     ElementType::kCalloutBR, ElementType::kParallelogram,
-    ElementType::kArrowLeft,  ElementType::kArrowRight,    ElementType::kStar,      ElementType::kSun,
-    ElementType::kMoon,       ElementType::kExplosion,
-};
 constexpr int kCell = 130;       // canvas units per sheet cell
 constexpr int kShapeW = 90;
 constexpr int kShapeH = 60;
@@ -74,7 +69,7 @@ void DrawSheet(QPainter& g)
     CSheet sheet(g);
     for (int nRotation : {0, 30}) {
         sheet.Heading(QStringLiteral("Shapes with their defaults, rotation %1").arg(nRotation));
-        for (int16_t t : kShapeTypes)
+        for (int16_t t : ShapeOutlines::AllTypes())
             sheet.Cell(t, QString::number(t), [nRotation](CElement& e) { e.m_nRotation = nRotation; });
         sheet.NewRow();
     }
@@ -87,7 +82,7 @@ void DrawSheet(QPainter& g)
         });
     sheet.NewRow();
     sheet.Heading(QStringLiteral("Shadows; radial 37 on a star; alpha 128; no fill"));
-    for (int16_t t : kShapeTypes)
+    for (int16_t t : ShapeOutlines::AllTypes())
         sheet.Cell(t, QString::number(t), [](CElement& e) { e.m_bShadow = 1; e.m_clrShadow = 0xFF808080; });
     sheet.Cell(ElementType::kStar, QStringLiteral("star 37"), [](CElement& e) { e.m_nFillPattern = 37; });
     sheet.Cell(ElementType::kRectangle, QStringLiteral("alpha 128"), [](CElement& e) {

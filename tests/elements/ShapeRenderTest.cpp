@@ -1,5 +1,6 @@
 #include "elements/CShapes.h"
 #include "elements/ElementRegistry.h"
+#include "elements/ShapeOutlines.h"
 #include "support/PixelCanvas.h"
 
 #include <cmath>
@@ -9,13 +10,6 @@ namespace {
 constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kGrey = 0xFF808080;
-
-const int16_t kShapeTypes[] = {
-    ElementType::kRectangle, ElementType::kCircle,    ElementType::kRhombus,       ElementType::kTriangle,
-    ElementType::kRectRound, ElementType::kCalloutBL, ElementType::kCalloutBR,     ElementType::kParallelogram,
-    ElementType::kArrowLeft, ElementType::kArrowRight, ElementType::kStar,         ElementType::kSun,
-    ElementType::kMoon,      ElementType::kExplosion,
-};
 
 // A shape spanning (l, t)-(r, b), solid red without border or shadow.
 std::unique_ptr<CElement> Solid(int16_t nType, int l = 100, int t = 100, int r = 300, int b = 200)
@@ -96,7 +90,7 @@ TEST(ShapeRender, ShadowTurnsWithTheShape)
 
 TEST(ShapeRender, BorderWidthZeroDrawsNoOutline)
 {
-    for (int16_t nType : kShapeTypes) {
+    for (int16_t nType : ShapeOutlines::AllTypes()) {
         if (nType == ElementType::kSun)
             continue;  // its rays are drawn at width 0 too
         auto e = Solid(nType);
@@ -110,7 +104,7 @@ TEST(ShapeRender, BorderWidthZeroDrawsNoOutline)
 
 TEST(ShapeRender, AlphaZeroDrawsNothing)
 {
-    for (int16_t nType : kShapeTypes) {
+    for (int16_t nType : ShapeOutlines::AllTypes()) {
         auto e = ElementRegistry::CreateForTool(nType, QPoint(100, 100), QPoint(300, 200));
         e->m_bShadow = 1;
         e->m_nBorderWidth = 3;
@@ -315,7 +309,7 @@ TEST(ShapeRender, LeavesThePainterAsFound)
         g.setPen(QPen(Qt::green, 2));
         g.setBrush(Qt::blue);
         const QTransform before = g.worldTransform();
-        for (int16_t nType : kShapeTypes) {
+        for (int16_t nType : ShapeOutlines::AllTypes()) {
             auto e = ElementRegistry::CreateForTool(nType, QPoint(10, 10), QPoint(60, 40));
             e->m_nRotation = 30;
             e->m_bShadow = 1;
@@ -331,7 +325,7 @@ TEST(ShapeRender, LeavesThePainterAsFound)
 
 TEST(ShapeRender, DegenerateRectanglesFillNothing)
 {
-    for (int16_t nType : kShapeTypes)
+    for (int16_t nType : ShapeOutlines::AllTypes())
         for (QPoint far : {QPoint(100, 200), QPoint(300, 100), QPoint(100, 100)}) {
             auto e = Solid(nType, 100, 100, far.x(), far.y());
             e->m_bShadow = 1;
