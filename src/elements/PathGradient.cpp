@@ -112,7 +112,8 @@ void FillPathGradient(QPainter& g, const QRectF& rc, const QPainterPath& figure,
         return;
 
     QRectF area = toDevice.mapRect(figure.boundingRect().intersected(rc));
-    if (const QPaintDevice* dev = g.device()) {
+    // Devices without a size of their own (a picture being recorded) are not cut.
+    if (const QPaintDevice* dev = g.device(); dev && dev->width() > 0 && dev->height() > 0) {
         const double ratio = std::max(1.0, dev->devicePixelRatioF());
         area &= QRectF(0, 0, dev->width() * ratio, dev->height() * ratio);
     }

@@ -4,6 +4,7 @@
 #include "support/PixelCanvas.h"
 
 #include <cmath>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -210,6 +211,23 @@ TEST(ShapeRender, SunRaysRunFromOnePointTwoToOnePointSixRho)
     EXPECT_FALSE(c.Inked(200, 180));  // the body has no border at width 0
 }
 
+TEST(ShapeRender, ThickBordersKeepPointsSharpWithoutSpikes)
+{
+    // The crescent's horns at (200, 100) and (200, 200) join two tangent arcs:
+    // no miter spike may shoot out of them.
+    auto moon = Solid(ElementType::kMoon);
+    moon->m_nBorderWidth = 4;
+    moon->m_clrBorder = kBlack;
+    const CPixelCanvas c = Drawn(*moon);
+    EXPECT_FALSE(c.Inked(212, 100));
+    EXPECT_FALSE(c.Inked(212, 200));
+    // The star's top point stays pointed: its miter reaches past the tip at (200, 50).
+    auto star = Solid(ElementType::kStar);
+    star->m_nBorderWidth = 4;
+    star->m_clrBorder = kBlack;
+    EXPECT_TRUE(Drawn(*star).Inked(200, 47));
+}
+
 TEST(ShapeRender, RoundedRectangleCornersAreQuarterEllipses)
 {
     // 400 x 100: radii 100 and 25, the top-left corner centred at (200, 125).
@@ -332,11 +350,29 @@ TEST(ShapeRender, DegenerateRectanglesFillNothing)
             e->m_nRotation = 30;
             e->m_nBorderWidth = 2;
             e->m_clrBorder = kBlack;
-            const CPixelCanvas c = Drawn(*e);
+            const CPixelCanvas c = Drawn(*e, 1.0);
             // No fill or shadow colour anywhere; a border may still draw its line.
             const QImage& img = c.Image();
             for (int j = 0; j < img.height(); ++j)
                 for (int i = 0; i < img.width(); ++i)
                     ASSERT_GE(qGreen(img.pixel(i, j)), qRed(img.pixel(i, j)) - 1) << nType;
         }
+}
+
+TEST(ShapeRender, AbsurdSettingsDrawWithoutFailing)
+{
+    for (int16_t nType : ShapeOutlines::AllTypes()) {
+        auto e = Solid(nType);
+        e->m_nFillPattern = 37;
+        e->m_bShadow = 1;
+        e->m_nShadowOffset = std::numeric_limits<int32_t>::max();
+        e->m_nRotation = std::numeric_limits<int32_t>::min();
+        e->m_nBorderWidth = 100000;
+        e->m_nDashStyle = -7;
+        Drawn(*e);
+        e->m_nBorderWidth = -5;
+        e->m_nDashStyle = 99;
+        e->m_nFillPattern = std::numeric_limits<int32_t>::min();
+        Drawn(*e);
+    }
 }
