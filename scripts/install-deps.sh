@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
-  fonts-liberation fontconfig
+  fonts-liberation fontconfig adwaita-icon-theme
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils

@@ -23,6 +23,7 @@ inline constexpr int kEditRedo = 57644;
 inline constexpr int kEditCut = 57635;
 inline constexpr int kEditCopy = 57634;
 inline constexpr int kEditPaste = 57637;
+inline constexpr int kEditDelete = 57632;  // context menu of an element
 inline constexpr int kBackSide = 318;
 inline constexpr int kClearSelection = 156;
 inline constexpr int kDuplicateSelection = 157;
