@@ -107,8 +107,9 @@ void COstrelsView::SetSide(int nSide)
 void COstrelsView::OnDocumentUpdate()
 {
     // A card size change alters the canvas: keep all of it reachable.
-    if (CanvasPixelSize().width() > m_szExtent.width() || CanvasPixelSize().height() > m_szExtent.height())
-        SetScrollExtent(m_szExtent.expandedTo(CanvasPixelSize()), m_szPage, m_szLine);
+    const QSize szExtent = m_szExtent.expandedTo(CanvasPixelSize());
+    if (szExtent != m_szExtent)
+        SetScrollExtent(szExtent, m_szPage, m_szLine);
     viewport()->update();
     RefreshStatusReadouts();
 }

@@ -62,6 +62,22 @@ TEST(DesignWindow, OpenedFileShowsMaximisedAndOpeningItAgainBringsItToTheFront)
     EXPECT_TRUE(prompt.Texts().isEmpty());
 }
 
+// The window system hands a drop to the first widget under the pointer that
+// accepts drops, walking up from the one hit: over any pane of a design that
+// must be the main frame, which opens dropped files.
+TEST(DesignWindow, DropsOverTheDesignReachTheMainFrame)
+{
+    COstrelsApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CChildFrame* pFrame = FrameOf(app.MainFrame()->ActiveDesignWindow());
+    for (QWidget* pPane : pFrame->findChildren<QWidget*>()) {
+        QWidget* w = pPane;
+        while (w && !w->acceptDrops())
+            w = w->parentWidget();
+        EXPECT_EQ(w, app.MainFrame()) << pPane->metaObject()->className();
+    }
+}
+
 TEST(DesignWindow, ZoomAndGridCommandsRouteToTheActiveDesignWithTheirEnabling)
 {
     COstrelsApp app;
