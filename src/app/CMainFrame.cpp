@@ -80,13 +80,12 @@ CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
     // Design windows go before the bars they may talk to.
-    for (const QPointer<CDesignSubWindow>& p : m_designWindows) {
-        if (p) {
-            disconnect(p.data(), nullptr, this, nullptr);
-            delete p.data();
-        }
-    }
+    // Closed ones may still wait for their deferred deletion.
     m_designWindows.clear();
+    for (CDesignSubWindow* pWindow : findChildren<CDesignSubWindow*>()) {
+        disconnect(pWindow, nullptr, this, nullptr);
+        delete pWindow;
+    }
     if (g_pMainFrame == this)
         g_pMainFrame = nullptr;
 }
