@@ -7,6 +7,7 @@ namespace {
 const CCommand kTable[] = {
     {"--info", "--info FILE", &RunInfo},
     {"--convert", "--convert OUT IN", &RunConvert},
+    {"--export-image", "--export-image OUT [--dpi N] [--side 1|2] FILE", &RunExportImage},
     {"--print-pdf", "--print-pdf OUT [options] FILE", &RunPrintPdf},
 };
 }  // namespace

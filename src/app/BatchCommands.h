@@ -20,6 +20,9 @@ int UsageError(const char* szUsage);
 int RunInfo(const QStringList& args);
 // --convert OUT IN: reads IN (either format), writes OUT in the current one.
 int RunConvert(const QStringList& args);
+// --export-image OUT [--dpi N] [--side 1|2] FILE: one side as a picture file,
+// as Save As Image writes it (300 dpi and the front unless told otherwise).
+int RunExportImage(const QStringList& args);
 // --print-pdf OUT [options] FILE: the sheets printing would print, as a PDF.
 int RunPrintPdf(const QStringList& args);
 }  // namespace BatchCommands

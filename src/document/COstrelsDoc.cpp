@@ -70,6 +70,14 @@ bool COstrelsDoc::HasBackground() const
                        [](const auto& p) { return dynamic_cast<const CBkgImage*>(p.get()) != nullptr; });
 }
 
+QImage COstrelsDoc::LoadPictureOrTell(const QString& path)
+{
+    QImage image = LoadPictureFile(path);
+    if (image.isNull())
+        CPrompt::Instance().Show(QStringLiteral("The picture could not be loaded."), CPrompt::Ok, CPrompt::Warning);
+    return image;
+}
+
 void COstrelsDoc::RemoveBackground()
 {
     std::erase_if(m_selection, [this](CElement* p) {

@@ -69,6 +69,10 @@ public:
     // --- design operations ------------------------------------------------
     bool HasBackground() const;
     void RemoveBackground();
+    // The picture for Insert Picture and Select Background: a null image, after
+    // telling the user, when the file cannot be read or decoded. Callers load
+    // before they change anything, so a bad file leaves the design as it was.
+    static QImage LoadPictureOrTell(const QString& path);
     // Command 318: adds the back side, or removes it after confirmation.
     void ToggleBackSide();
     void ReadShadowOptions();

@@ -1,6 +1,7 @@
 #include "document/CArchive.h"
 #include "elements/CPictures.h"
 #include "elements/CShapes.h"
+#include "support/BatchRun.h"
 #include "support/CardFileFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
@@ -10,34 +11,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
-struct CRun {
-    int nExit = -1;
-    QByteArray out;
-    QString err;
-};
-
-QString KestovaExe()
-{
-    const QString exe = qEnvironmentVariable("KESTOVA_EXE");
-    return exe.isEmpty() ? QStringLiteral(KESTOVA_BINARY_DIR "/src/kestova") : exe;
-}
-
-CRun RunKestova(const QStringList& args)
-{
-    QProcess p;
-    p.start(KestovaExe(), args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    CRun r;
-    r.nExit = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
-    return r;
-}
-
 QJsonObject Info(const QString& path)
 {
     const CRun r = RunKestova({QStringLiteral("--info"), path});
@@ -46,12 +22,6 @@ QJsonObject Info(const QString& path)
     const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out.constData();
     return doc.object();
-}
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QJsonObject Find(const QJsonArray& elements, const char* szClass)

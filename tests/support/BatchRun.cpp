@@ -1,0 +1,31 @@
+#include "support/BatchRun.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+QString KestovaExe()
+{
+    const QString exe = qEnvironmentVariable("KESTOVA_EXE");
+    return exe.isEmpty() ? QStringLiteral(KESTOVA_BINARY_DIR "/src/kestova") : exe;
+}
+}  // namespace
+
+CRun RunKestova(const QStringList& args)
+{
+    QProcess p;
+    p.start(KestovaExe(), args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    CRun r;
+    r.nExit = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
+    return r;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
