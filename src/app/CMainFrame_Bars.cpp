@@ -20,7 +20,7 @@ namespace {
 struct SStatusPane {
     int nIndicator;
     const char* pszText;
-    int nWidth;  // 0: as wide as its text
+    int nWidth;  // at least this wide; 0: as wide as its text
 };
 
 constexpr SStatusPane kStatusPanes[] = {
@@ -217,8 +217,10 @@ void CMainFrame::CreateStatusBar()
     for (const SStatusPane& pane : kStatusPanes) {
         auto* pLabel = new QLabel(QString::fromLatin1(pane.pszText), pBar);
         pLabel->setProperty("indicator", pane.nIndicator);
+        // A readout longer than its pane (a card size in centimetres) widens
+        // the pane rather than being cut off.
         if (pane.nWidth > 0)
-            pLabel->setFixedWidth(pane.nWidth);
+            pLabel->setMinimumWidth(pane.nWidth);
         if (m_panes.isEmpty()) {
             pBar->addWidget(pLabel, 1);
         } else {
