@@ -1,5 +1,6 @@
 #include "elements/ElementRegistry.h"
 #include "elements/ElementTypes.h"
+#include "elements/ShapeOutlines.h"
 #include "elements/FillWithPattern.h"
 
 #include <QImage>
@@ -14,12 +15,6 @@ constexpr int kCardWidth = 350;
 constexpr int kCardHeight = 200;
 constexpr double kScale = 6.0;
 
-constexpr int16_t kTypes[] = {
-    ElementType::kRectangle, ElementType::kCircle,    ElementType::kRhombus,    ElementType::kTriangle,
-    ElementType::kRectRound, ElementType::kCalloutBL, ElementType::kCalloutBR,  ElementType::kParallelogram,
-    ElementType::kArrowLeft, ElementType::kArrowRight, ElementType::kStar,      ElementType::kSun,
-    ElementType::kMoon,      ElementType::kExplosion,
-};
 // Solid, hatches, linear, bell and radial fills in turn.
 constexpr int kPatterns[] = {1, 2, 9, 17, 24, 25, 26, 28, 31, 35, 36, 37, 38, 42};
 
@@ -27,6 +22,7 @@ constexpr int kPatterns[] = {1, 2, 9, 17, 24, 25, 26, 28, 31, 35, 36, 37, 38, 42
 // every other one with a shadow.
 std::vector<std::unique_ptr<CElement>> MixedCard()
 {
+    const std::vector<int16_t> types = ShapeOutlines::AllTypes();
     std::vector<std::unique_ptr<CElement>> card;
     unsigned seed = 12345;
     const auto next = [&seed](int n) {
@@ -36,7 +32,7 @@ std::vector<std::unique_ptr<CElement>> MixedCard()
     for (int i = 0; i < 200; ++i) {
         const int w = 30 + next(120), h = 20 + next(80);
         const int l = 50 + next(kCardWidth - w), t = 50 + next(kCardHeight - h);
-        auto e = ElementRegistry::CreateForTool(kTypes[i % std::size(kTypes)], QPoint(l, t), QPoint(l + w, t + h));
+        auto e = ElementRegistry::CreateForTool(types[size_t(i) % types.size()], QPoint(l, t), QPoint(l + w, t + h));
         e->m_nFillPattern = kPatterns[(i / 3) % std::size(kPatterns)];
         e->m_clrFill = 0xFFFFFFFF;
         e->m_clrPattern = 0xFF2050C0;

@@ -1,24 +1,21 @@
 // Renders every closed shape, fill pattern, shadow and dash style into one PNG
 // so a person can check the drawing by eye.
 //   kestova_contact_sheet out.png [pixels-per-canvas-unit]
+//   kestova_contact_sheet out.pdf   (the same sheet through the PDF engine)
 #include "elements/CShapes.h"
 #include "elements/ElementRegistry.h"
 #include "elements/ElementTypes.h"
+#include "elements/ShapeOutlines.h"
 
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <cstdio>
 #include <functional>
 
 namespace {
-constexpr int16_t kShapeTypes[] = {
-    ElementType::kRectangle,  ElementType::kCircle,        ElementType::kRhombus,   ElementType::kTriangle,
-    ElementType::kRectRound,  ElementType::kCalloutBL,     ElementType::kCalloutBR, ElementType::kParallelogram,
-    ElementType::kArrowLeft,  ElementType::kArrowRight,    ElementType::kStar,      ElementType::kSun,
-    ElementType::kMoon,       ElementType::kExplosion,
-};
 constexpr int kCell = 130;       // canvas units per sheet cell
 constexpr int kShapeW = 90;
 constexpr int kShapeH = 60;
@@ -72,7 +69,7 @@ void DrawSheet(QPainter& g)
     CSheet sheet(g);
     for (int nRotation : {0, 30}) {
         sheet.Heading(QStringLiteral("Shapes with their defaults, rotation %1").arg(nRotation));
-        for (int16_t t : kShapeTypes)
+        for (int16_t t : ShapeOutlines::AllTypes())
             sheet.Cell(t, QString::number(t), [nRotation](CElement& e) { e.m_nRotation = nRotation; });
         sheet.NewRow();
     }
@@ -85,7 +82,7 @@ void DrawSheet(QPainter& g)
         });
     sheet.NewRow();
     sheet.Heading(QStringLiteral("Shadows; radial 37 on a star; alpha 128; no fill"));
-    for (int16_t t : kShapeTypes)
+    for (int16_t t : ShapeOutlines::AllTypes())
         sheet.Cell(t, QString::number(t), [](CElement& e) { e.m_bShadow = 1; e.m_clrShadow = 0xFF808080; });
     sheet.Cell(ElementType::kStar, QStringLiteral("star 37"), [](CElement& e) { e.m_nFillPattern = 37; });
     sheet.Cell(ElementType::kRectangle, QStringLiteral("alpha 128"), [](CElement& e) {
@@ -123,16 +120,34 @@ int main(int argc, char** argv)
 
     constexpr int kWidth = 40 + kPerRow * kCell;
     constexpr int kHeight = 1700;
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    const auto paint = [](QPainter& g, double s) {
+        g.scale(s, s);
+        QFont font = g.font();
+        font.setPixelSize(11);
+        g.setFont(font);
+        DrawSheet(g);
+    };
+    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        // One canvas unit is 1/100 inch, as on paper.
+        QPdfWriter pdf(path);
+        pdf.setResolution(600);
+        pdf.setPageSize(QPageSize(QSizeF(kWidth / 100.0, kHeight / 100.0), QPageSize::Inch));
+        pdf.setPageMargins(QMarginsF());
+        QPainter g(&pdf);
+        paint(g, 6.0);
+        if (!g.end()) {
+            std::fprintf(stderr, "cannot write %s\n", argv[1]);
+            return 1;
+        }
+        return 0;
+    }
     QImage image(int(kWidth * scale), int(kHeight * scale), QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter g(&image);
-    g.scale(scale, scale);
-    QFont font = g.font();
-    font.setPixelSize(11);
-    g.setFont(font);
-    DrawSheet(g);
+    paint(g, scale);
     g.end();
-    if (!image.save(QString::fromLocal8Bit(argv[1]))) {
+    if (!image.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

@@ -94,8 +94,9 @@ int UsageWithLayouts(const QString& problem, const CPaperStockLayouts& layouts)
     return BatchCommands::UsageError(kUsage);
 }
 
-// A number picks a layout by its place in the file; a text picks the first
-// layout whose name contains it.
+// A number picks a layout by its place in the file; a text, or a number past
+// the last layout (a product number), picks the first layout whose name
+// contains it.
 int FindLayout(const CPaperStockLayouts& layouts, const QString& strLayout)
 {
     const QStringList& names = layouts.ListedNames();
@@ -103,8 +104,8 @@ int FindLayout(const CPaperStockLayouts& layouts, const QString& strLayout)
         return names.isEmpty() ? -1 : 0;
     bool bNumber = false;
     const int n = strLayout.toInt(&bNumber);
-    if (bNumber)
-        return n >= 1 && n <= names.size() ? n - 1 : -1;
+    if (bNumber && n >= 1 && n <= names.size())
+        return n - 1;
     for (int i = 0; i < names.size(); ++i)
         if (names[i].contains(strLayout, Qt::CaseInsensitive))
             return i;

@@ -42,6 +42,10 @@ uint32_t CArchive::NextNumber() { return m_nMapCount++; }
 char* CArchive::AppendBlock(qsizetype n)
 {
     const qsizetype at = m_pOut->size();
+    // Leave room for what usually follows a large block (the rest of the
+    // file) so that it does not move the block again.
+    if (m_pOut->capacity() < at + n)
+        m_pOut->reserve(at + n + (at + n) / 8);
     m_pOut->resize(at + n);
     return m_pOut->data() + at;
 }

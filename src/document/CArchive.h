@@ -47,16 +47,16 @@ private:
 
 // The card file's stream of items, over a byte buffer: little-endian values,
 // counted strings, item counts and element references with their class tags.
-// A loading archive reads from memory it does not own (the caller keeps it
-// alive); every read is bounds-checked and throws CArchiveException, and no
+// Every read is bounds-checked and throws CArchiveException, and no
 // read allocates more than the remaining input could fill.
 class CArchive {
 public:
     // Storing: appends to *pOut.
     explicit CArchive(QByteArray* pOut);
-    // Loading.
+    // Loading from memory the caller keeps alive.
     CArchive(const char* pData, qsizetype nSize);
-    explicit CArchive(const QByteArray& in) : CArchive(in.constData(), in.size()) {}
+    // Loading; the archive shares the bytes (no copy) for as long as it lives.
+    explicit CArchive(const QByteArray& in) : CArchive(in.constData(), in.size()) { m_in = in; }
     ~CArchive();
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
@@ -135,6 +135,7 @@ private:
     std::unordered_map<const CElement*, uint32_t> m_storedObjects;
     std::unordered_map<std::string, uint32_t> m_storedClasses;
     // loading
+    QByteArray m_in;
     const char* m_pData = nullptr;
     qsizetype m_nSize = 0;
     qsizetype m_nPos = 0;

@@ -71,6 +71,12 @@ std::unique_ptr<CElement> CLine::Clone() const
     return p;
 }
 
+namespace {
+// Coordinates read from a file may lie anywhere; the offset between two of
+// them wraps as the coordinates do, so a move and its inverse always cancel.
+float WrappedDelta(int32_t to, int32_t from) { return float(int32_t(uint32_t(to) - uint32_t(from))); }
+}  // namespace
+
 // The two point-list classes share their geometry through CPointList.
 #define KESTOVA_POINT_LIST_IMPL(Name, Code)                                               \
     Name::Name() { m_nBorderWidth = 0; }                                                  \
@@ -85,7 +91,7 @@ std::unique_ptr<CElement> CLine::Clone() const
     }                                                                                     \
     void Name::MoveTo(const CRect& rc)                                                    \
     {                                                                                     \
-        m_points.Translate(float(rc.left - m_rcBounds.left), float(rc.top - m_rcBounds.top)); \
+        m_points.Translate(WrappedDelta(rc.left, m_rcBounds.left), WrappedDelta(rc.top, m_rcBounds.top)); \
         m_rcBounds = rc;                                                                  \
     }                                                                                     \
     void Name::ResizeTo(const CRect& rc)                                                  \

@@ -13,8 +13,9 @@ const QVector<qreal> kDashPatterns[] = {
     {3, 1, 1, 1},
     {3, 1, 1, 1, 1, 1},
 };
-// The miter limit our outlines were designed with; Qt's default of 2 would
-// bevel the star's points.
+// Corners stay sharp up to this ratio of miter length to pen width and are
+// bevelled beyond it, so the star's and the explosion's points stay pointed
+// while the crescent's horns, where two arcs meet tangentially, grow no spikes.
 constexpr qreal kMiterLimit = 10.0;
 }  // namespace
 
@@ -44,7 +45,7 @@ QPen ElementDrawing::MakePen(QRgb clr, int nWidth, int nDashStyle)
     // Width 0 is Qt's cosmetic one-pixel pen.
     pen.setWidthF(nWidth > 0 ? nWidth : 0);
     pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setJoinStyle(Qt::SvgMiterJoin);
     pen.setMiterLimit(kMiterLimit);
     if (nDashStyle > 0 && nDashStyle < int(std::size(kDashPatterns)))
         pen.setDashPattern(kDashPatterns[nDashStyle]);

@@ -22,6 +22,7 @@ QPointF CardOrigin(const CPlacement& placement);
 void RotateAboutCentre(QPainter& g, const QRectF& rc, int nRotation);
 // A pen nWidth canvas units wide in one of the five dash styles (0 solid,
 // 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot; others solid), with flat caps
-// and mitred joins; width 0 or less gives the thinnest (cosmetic) line.
+// and sharp joins (bevelled where two pieces meet almost tangentially); width
+// 0 or less gives the thinnest (cosmetic) line.
 QPen MakePen(QRgb clr, int nWidth, int nDashStyle);
 }  // namespace ElementDrawing

@@ -49,12 +49,10 @@ float AxisSlope(float c)
 
 QRgb Blend(QRgb surround, QRgb centre, double d, double coverage)
 {
-    const auto mix = [d](int s, int c) { return s + (c - s) * d; };
-    const double a = mix(qAlpha(surround), qAlpha(centre)) * coverage;
-    // Premultiplied, as the image stores it.
-    const auto channel = [a](double v) { return int(std::lround(v * a / 255.0)); };
-    return qRgba(channel(mix(qRed(surround), qRed(centre))), channel(mix(qGreen(surround), qGreen(centre))),
-                 channel(mix(qBlue(surround), qBlue(centre))), int(std::lround(a)));
+    const auto mix = [d](int s, int c) { return int(std::lround(s + (c - s) * d)); };
+    return qRgba(mix(qRed(surround), qRed(centre)), mix(qGreen(surround), qGreen(centre)),
+                 mix(qBlue(surround), qBlue(centre)),
+                 int(std::lround(mix(qAlpha(surround), qAlpha(centre)) * coverage)));
 }
 
 // Colours by m, the share of the way from the centre point to the boundary,
@@ -62,7 +60,9 @@ QRgb Blend(QRgb surround, QRgb centre, double d, double coverage)
 std::vector<QRgb> ColourTable(QRgb clrCentre, QRgb clrSurround, float fEdge, EGradientEdge edge)
 {
     const int nEntries = kLevels + int(std::ceil(fEdge * (kLevels - 1))) + 1;
-    std::vector<QRgb> table(size_t(nEntries) + 1, 0u);  // the last entry stands for "outside"
+    // The last entry stands for "outside": transparent, but in the surround
+    // colour, so a viewer that smooths the image blends in no black.
+    std::vector<QRgb> table(size_t(nEntries) + 1, clrSurround & 0x00FFFFFFu);
     for (int n = 0; n < nEntries; ++n) {
         const double m = double(n) / (kLevels - 1);
         const double coverage =
@@ -112,7 +112,8 @@ void FillPathGradient(QPainter& g, const QRectF& rc, const QPainterPath& figure,
         return;
 
     QRectF area = toDevice.mapRect(figure.boundingRect().intersected(rc));
-    if (const QPaintDevice* dev = g.device()) {
+    // Devices without a size of their own (a picture being recorded) are not cut.
+    if (const QPaintDevice* dev = g.device(); dev && dev->width() > 0 && dev->height() > 0) {
         const double ratio = std::max(1.0, dev->devicePixelRatioF());
         area &= QRectF(0, 0, dev->width() * ratio, dev->height() * ratio);
     }
@@ -161,7 +162,8 @@ void FillPathGradient(QPainter& g, const QRectF& rc, const QPainterPath& figure,
 
     // Two passes per row: table indices first, in a loop simple enough for the
     // compiler to vectorise, then the colours.
-    QImage image(nWidth, nHeight, QImage::Format_ARGB32_Premultiplied);
+    // Not premultiplied: partly covered edge pixels keep their true colour.
+    QImage image(nWidth, nHeight, QImage::Format_ARGB32);
     std::vector<int32_t> indices(static_cast<size_t>(nWidth));
     for (int j = 0; j < nHeight; ++j) {
         if (gradient.bEllipse)

@@ -223,3 +223,13 @@ const CShapeOutline* ShapeOutlines::ForType(int16_t nType)
                                  [nType](const CShapeOutline& o) { return o.nType == nType; });
     return it == std::end(kOutlines) ? nullptr : it;
 }
+
+std::span<const CShapeOutline> ShapeOutlines::All() { return kOutlines; }
+
+std::vector<int16_t> ShapeOutlines::AllTypes()
+{
+    std::vector<int16_t> types;
+    for (const CShapeOutline& o : kOutlines)
+        types.push_back(o.nType);
+    return types;
+}

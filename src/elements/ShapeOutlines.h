@@ -3,6 +3,8 @@
 #include <QPainterPath>
 #include <QRectF>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 // How each closed shape is drawn: the outline it builds in its drawing
 // rectangle (unrotated, y down), the type code its fill is painted with, any
@@ -19,4 +21,8 @@ struct CShapeOutline {
 namespace ShapeOutlines {
 // The outline of a closed shape's type code, or nullptr for any other code.
 const CShapeOutline* ForType(int16_t nType);
+// Every closed shape.
+std::span<const CShapeOutline> All();
+// Their type codes, in the same order.
+std::vector<int16_t> AllTypes();
 }  // namespace ShapeOutlines

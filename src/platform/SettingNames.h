@@ -19,4 +19,8 @@ inline constexpr const char* kShowTip = "ShowTip";
 
 // View options.
 inline constexpr const char* kDisplayGrid = "DisplayGrid";
+inline constexpr const char* kGridColor = "GridColor";
+inline constexpr const char* kGridType = "GridType";
+inline constexpr const char* kUnitType = "UnitType";
+inline constexpr const char* kGridSize = "GridSize";
 }  // namespace SettingNames

@@ -56,14 +56,25 @@ void DrawCellMarks(QPainter& dc, const CPrintSettings& s, const CRect& rc, Sheet
     }
 }
 
+// Saves the painter's state for the scope, exceptions included.
+class CPainterState {
+public:
+    explicit CPainterState(QPainter& dc) : m_dc(dc) { m_dc.save(); }
+    ~CPainterState() { m_dc.restore(); }
+    CPainterState(const CPainterState&) = delete;
+    CPainterState& operator=(const CPainterState&) = delete;
+
+private:
+    QPainter& m_dc;
+};
+
 void FillDeviceWhite(QPainter& dc)
 {
-    dc.save();
+    CPainterState keep(dc);
     dc.resetTransform();
     const QRectF box = dc.hasClipping() ? dc.clipBoundingRect()
                                         : QRectF(0, 0, dc.device()->width(), dc.device()->height());
     dc.fillRect(box, Qt::white);
-    dc.restore();
 }
 }  // namespace
 
@@ -131,17 +142,18 @@ void SheetComposition::ComposePrintPage(QPainter& dc, int nPage, const COstrelsD
         const int nCardHeight = doc.m_nCardHeight;
         const std::vector<CCell> cells = CellsOfPage(s, nPage);
 
-        dc.save();
-        const QColor face = QColor::fromRgba(FaceColour(doc));
-        QPen pen(Qt::black, 1);
-        pen.setCapStyle(Qt::FlatCap);
-        dc.setPen(pen);
-        for (CCell cell : cells) {
-            const CRect rc = CellRect(s, nCardWidth, nCardHeight, cell);
-            dc.fillRect(QRectF(rc.left, rc.top, nCardWidth, nCardHeight), face);
-            DrawCellMarks(dc, s, rc, cell);
+        {
+            CPainterState keep(dc);
+            const QColor face = QColor::fromRgba(FaceColour(doc));
+            QPen pen(Qt::black, 1);
+            pen.setCapStyle(Qt::FlatCap);
+            dc.setPen(pen);
+            for (CCell cell : cells) {
+                const CRect rc = CellRect(s, nCardWidth, nCardHeight, cell);
+                dc.fillRect(QRectF(rc.left, rc.top, nCardWidth, nCardHeight), face);
+                DrawCellMarks(dc, s, rc, cell);
+            }
         }
-        dc.restore();
 
         // A design without a back prints its front whichever side is asked for.
         for (CCell cell : cells) {

@@ -11,7 +11,7 @@
 namespace {
 // Device units of the PDF painter; fine enough that every canvas unit maps to
 // a whole number of them.
-constexpr int kPdfDpi = 1200;
+constexpr int kPdfDpi = 300;
 }  // namespace
 
 bool SheetPdf::Write(const QString& path, const COstrelsDoc& doc, CPrintSettings& s, QSizeF sheetInches,
@@ -46,10 +46,11 @@ bool SheetPdf::Write(const QString& path, const COstrelsDoc& doc, CPrintSettings
         for (int nPage = 1; nPage <= s.m_nPrintPages; ++nPage) {
             if (nPage > 1)
                 writer.newPage();
-            dc.save();
+            // Set afresh on every page: a page cut short by a failing element
+            // must not shift the next.
+            dc.resetTransform();
             SheetComposition::MapPaperToSheet(dc, writer.resolution(), writer.resolution(), bLandscape);
             SheetComposition::ComposePrintPage(dc, nPage, doc, s);
-            dc.restore();
         }
         dc.end();
     }

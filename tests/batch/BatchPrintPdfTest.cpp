@@ -1,12 +1,13 @@
 #include "document/COstrelsDoc.h"
 #include "elements/CShapes.h"
+#include "support/BatchRun.h"
 #include "support/CardFileFixtures.h"
+#include "support/PdfPages.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,23 +16,8 @@ constexpr QRgb kGreen = 0xFF00FF00;
 constexpr QRgb kBlue = 0xFF0000FF;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
-struct CRun {
-    int nExit = -1;
-    QString strErr;
-};
-
-// Runs the program as a user would, with a data folder of the test's own so
-// no layouts of the machine's user are read.
-CRun RunKestova(const QStringList& args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), CurrentTestEnvironment().Path("xdg"));
-    p.setProcessEnvironment(env);
-    p.start(qEnvironmentVariable("KESTOVA_EXE"), QStringList{QStringLiteral("--print-pdf")} + args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardError())};
-}
+// The --print-pdf command with args.
+CRun PrintPdf(const QStringList& args) { return RunKestova(QStringList{QStringLiteral("--print-pdf")} + args); }
 
 void AddRectangle(COstrelsDoc& doc, int nSide, QPoint a, QPoint b, QRgb clr)
 {
@@ -63,17 +49,7 @@ QString SaveCard(int nWidth = 350, int nHeight = 200)
 }
 
 // The pages of a PDF at one pixel per 1/100 inch.
-QList<QImage> Render(const QString& pdf)
-{
-    const QString dir = CurrentTestEnvironment().Path("pages");
-    QDir().mkpath(dir);
-    QProcess::execute(QStringLiteral("pdftoppm"), {"-r", "100", "-png", pdf, dir + "/p"});
-    QList<QImage> pages;
-    const QStringList files = QDir(dir).entryList({"p-*.png"}, QDir::Files, QDir::Name);
-    for (const QString& f : files)
-        pages << QImage(dir + '/' + f);
-    return pages;
-}
+QList<QImage> Render(const QString& pdf) { return RenderPdfPages(pdf, 100); }
 
 QRgb At(const QImage& img, int x, int y) { return img.pixel(x, y) | 0xFF000000; }
 
@@ -82,8 +58,8 @@ QString Out() { return CurrentTestEnvironment().Path("out.pdf"); }
 
 TEST(BatchPrintPdf, FirstShippedLayoutOnLetterWithCardsAtItsMargins)
 {
-    const CRun run = RunKestova({Out(), SaveCard()});
-    ASSERT_EQ(run.nExit, 0) << run.strErr.toStdString();
+    const CRun run = PrintPdf({Out(), SaveCard()});
+    ASSERT_EQ(run.nExit, 0) << run.err.toStdString();
     const QList<QImage> pages = Render(Out());
     ASSERT_EQ(pages.size(), 1);
     const QImage& page = pages[0];
@@ -100,8 +76,8 @@ TEST(BatchPrintPdf, FirstShippedLayoutOnLetterWithCardsAtItsMargins)
 
 TEST(BatchPrintPdf, PortraitDesignPrintsTheLayoutTransposedOnLandscapePaper)
 {
-    const CRun run = RunKestova({Out(), SaveCard(200, 350)});
-    ASSERT_EQ(run.nExit, 0) << run.strErr.toStdString();
+    const CRun run = PrintPdf({Out(), SaveCard(200, 350)});
+    ASSERT_EQ(run.nExit, 0) << run.err.toStdString();
     const QList<QImage> pages = Render(Out());
     ASSERT_EQ(pages.size(), 1);
     const QImage& page = pages[0];
@@ -116,9 +92,9 @@ TEST(BatchPrintPdf, PortraitDesignPrintsTheLayoutTransposedOnLandscapePaper)
 
 TEST(BatchPrintPdf, LayoutByNamePagesStartCellAndBackSide)
 {
-    const CRun run = RunKestova({Out(), "--layout", "l7414", "--pages", "3", "--start-row", "5", "--start-col", "2",
+    const CRun run = PrintPdf({Out(), "--layout", "l7414", "--pages", "3", "--start-row", "5", "--start-col", "2",
                                  "--side", "2", "--corner-marks", SaveCard()});
-    ASSERT_EQ(run.nExit, 0) << run.strErr.toStdString();
+    ASSERT_EQ(run.nExit, 0) << run.err.toStdString();
     const QList<QImage> pages = Render(Out());
     ASSERT_EQ(pages.size(), 3);
     EXPECT_EQ(pages[0].size(), QSize(827, 1170));  // A4
@@ -135,6 +111,19 @@ TEST(BatchPrintPdf, LayoutByNamePagesStartCellAndBackSide)
     }
 }
 
+TEST(BatchPrintPdf, ProductNumberPicksTheLayoutThatNamesIt)
+{
+    // 8869 is past the last layout's number, so it is looked up by name: the
+    // Letter stock of 4 x 2 cards 0.5 in from the left and 0.75 in down.
+    const CRun run = PrintPdf({Out(), "--layout", "8869", SaveCard()});
+    ASSERT_EQ(run.nExit, 0) << run.err.toStdString();
+    const QList<QImage> pages = Render(Out());
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(At(pages[0], 51, 76), kRed);
+    EXPECT_EQ(At(pages[0], 48, 100), kWhite);
+    EXPECT_EQ(At(pages[0], 100, 73), kWhite);
+}
+
 TEST(BatchPrintPdf, UserLayoutCopyIsReadFirst)
 {
     const QString dir = CurrentTestEnvironment().Path("xdg/Quarvel/Kestova");
@@ -143,8 +132,8 @@ TEST(BatchPrintPdf, UserLayoutCopyIsReadFirst)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("Postcard|1|1|0|0|1|1|5|4|3.5|2");
     f.close();
-    const CRun run = RunKestova({Out(), SaveCard()});
-    ASSERT_EQ(run.nExit, 0) << run.strErr.toStdString();
+    const CRun run = PrintPdf({Out(), SaveCard()});
+    ASSERT_EQ(run.nExit, 0) << run.err.toStdString();
     const QList<QImage> pages = Render(Out());
     ASSERT_EQ(pages.size(), 1);
     EXPECT_EQ(pages[0].size(), QSize(500, 400));
@@ -166,19 +155,19 @@ TEST(BatchPrintPdf, UsageErrorsListTheLayoutsAndWriteNothing)
         {Out(), "--side", "3", card},
     };
     for (const QStringList& args : cases) {
-        const CRun run = RunKestova(args);
+        const CRun run = PrintPdf(args);
         EXPECT_EQ(run.nExit, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(run.strErr.contains("usage: kestova --print-pdf OUT")) << run.strErr.toStdString();
-        EXPECT_TRUE(run.strErr.contains("  1  Avery 5371")) << run.strErr.toStdString();
+        EXPECT_TRUE(run.err.contains("usage: kestova --print-pdf OUT")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("  1  Avery 5371")) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(Out()));
     }
     const QList<QStringList> malformed = {
         {Out()}, {Out(), "--pages", "x", card}, {Out(), "--bogus", card}, {Out(), card, "--layout"},
     };
     for (const QStringList& args : malformed) {
-        const CRun run = RunKestova(args);
+        const CRun run = PrintPdf(args);
         EXPECT_EQ(run.nExit, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(run.strErr.contains("usage: kestova --print-pdf OUT")) << run.strErr.toStdString();
+        EXPECT_TRUE(run.err.contains("usage: kestova --print-pdf OUT")) << run.err.toStdString();
     }
 }
 
@@ -189,12 +178,10 @@ TEST(BatchPrintPdf, FileErrorsKeepAnExistingOutput)
     old.write("old");
     old.close();
     const QString broken = WriteFixtureFile(QStringLiteral("broken.kvzd"), "not a card");
-    EXPECT_EQ(RunKestova({Out(), broken}).nExit, 1);
-    EXPECT_EQ(RunKestova({Out(), CurrentTestEnvironment().Path("missing.kvzd")}).nExit, 1);
-    const CRun run = RunKestova({CurrentTestEnvironment().Path("no/folder/out.pdf"), SaveCard()});
+    EXPECT_EQ(PrintPdf({Out(), broken}).nExit, 1);
+    EXPECT_EQ(PrintPdf({Out(), CurrentTestEnvironment().Path("missing.kvzd")}).nExit, 1);
+    const CRun run = PrintPdf({CurrentTestEnvironment().Path("no/folder/out.pdf"), SaveCard()});
     EXPECT_EQ(run.nExit, 1);
-    EXPECT_TRUE(run.strErr.contains("out.pdf")) << run.strErr.toStdString();
-    QFile check(Out());
-    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
-    EXPECT_EQ(check.readAll(), "old");
+    EXPECT_TRUE(run.err.contains("out.pdf")) << run.err.toStdString();
+    EXPECT_EQ(FileBytes(Out()), "old");
 }

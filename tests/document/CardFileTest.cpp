@@ -294,3 +294,18 @@ TEST(CardFile, OpeningSetsPathTitleAndClearsModified)
     EXPECT_FALSE(doc.IsModified());
     EXPECT_GE(nUpdates, 1);
 }
+
+TEST(CardFile, CoordinatesAtTheEdgesOfTheRangeSurviveExactly)
+{
+    COstrelsDoc doc;
+    auto curve = std::make_unique<CFreehandLine>(QPoint(0, 0), QPoint(1, 1));
+    curve->AddPoint(QPoint(1, 2));
+    curve->m_rcBounds = {INT32_MIN + 10, 0, INT32_MAX - 10, 10};
+    doc.m_elements.push_back(std::move(curve));
+    const QByteArray bytes = CardFileBytes(doc);
+    EXPECT_EQ(doc.m_elements[0]->m_rcBounds, (CRect{INT32_MIN + 10, 0, INT32_MAX - 10, 10}));
+    EXPECT_EQ(static_cast<CFreehandLine&>(*doc.m_elements[0]).m_points.Points()[0], (CPointF{1, 2}));
+    const auto r = Open(bytes);
+    ASSERT_TRUE(r->bOk);
+    EXPECT_EQ(CardFileBytes(r->doc), bytes);
+}

@@ -200,3 +200,17 @@ TEST(FillPatterns, RadialGradientFollowsThePainterTransformAndClipsToTheFigure)
     EXPECT_FALSE(c.Inked(75, 3));
     EXPECT_FALSE(c.Inked(60, 40));
 }
+
+TEST(FillPatterns, RadialGradientUsesPhysicalPixelsOfHighDensityImages)
+{
+    QImage image(400, 400, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    image.setDevicePixelRatio(2.0);
+    {
+        QPainter g(&image);  // 200 x 200 logical units
+        FillWithPattern(g, {0, 0, 200, 200}, 37, kFill, kPattern, ElementType::kRectangle, nullptr, {0, 0});
+    }
+    EXPECT_TRUE(ColorNear(image.pixel(200, 200), kPattern, 6));
+    EXPECT_TRUE(ColorNear(image.pixel(300, 200), kMid, 6));
+    EXPECT_TRUE(ColorNear(image.pixel(398, 200), kFill, 6));
+}

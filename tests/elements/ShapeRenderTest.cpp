@@ -1,21 +1,16 @@
 #include "elements/CShapes.h"
 #include "elements/ElementRegistry.h"
+#include "elements/ShapeOutlines.h"
 #include "support/PixelCanvas.h"
 
 #include <cmath>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace {
 constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kGrey = 0xFF808080;
-
-const int16_t kShapeTypes[] = {
-    ElementType::kRectangle, ElementType::kCircle,    ElementType::kRhombus,       ElementType::kTriangle,
-    ElementType::kRectRound, ElementType::kCalloutBL, ElementType::kCalloutBR,     ElementType::kParallelogram,
-    ElementType::kArrowLeft, ElementType::kArrowRight, ElementType::kStar,         ElementType::kSun,
-    ElementType::kMoon,      ElementType::kExplosion,
-};
 
 // A shape spanning (l, t)-(r, b), solid red without border or shadow.
 std::unique_ptr<CElement> Solid(int16_t nType, int l = 100, int t = 100, int r = 300, int b = 200)
@@ -96,7 +91,7 @@ TEST(ShapeRender, ShadowTurnsWithTheShape)
 
 TEST(ShapeRender, BorderWidthZeroDrawsNoOutline)
 {
-    for (int16_t nType : kShapeTypes) {
+    for (int16_t nType : ShapeOutlines::AllTypes()) {
         if (nType == ElementType::kSun)
             continue;  // its rays are drawn at width 0 too
         auto e = Solid(nType);
@@ -110,7 +105,7 @@ TEST(ShapeRender, BorderWidthZeroDrawsNoOutline)
 
 TEST(ShapeRender, AlphaZeroDrawsNothing)
 {
-    for (int16_t nType : kShapeTypes) {
+    for (int16_t nType : ShapeOutlines::AllTypes()) {
         auto e = ElementRegistry::CreateForTool(nType, QPoint(100, 100), QPoint(300, 200));
         e->m_bShadow = 1;
         e->m_nBorderWidth = 3;
@@ -121,14 +116,19 @@ TEST(ShapeRender, AlphaZeroDrawsNothing)
 
 TEST(ShapeRender, AlphaAppliesToEveryColour)
 {
-    auto e = Solid(ElementType::kRectangle);
-    e->m_nAlpha = 128;
-    e->m_bShadow = 1;
-    e->m_clrShadow = kBlack;
-    e->m_nShadowOffset = 10;
-    const CPixelCanvas c = Drawn(*e);
-    EXPECT_TRUE(ColorNear(c.At(105, 105), qRgb(255, 127, 127), 2));  // half red over white
-    EXPECT_TRUE(ColorNear(c.At(200, 205), qRgb(127, 127, 127), 2));  // half black shadow
+    // Fill and pattern colour alike, so every kind of fill paints plain red.
+    for (int nPattern : {1, 7, 25, 26, 37, 42}) {
+        auto e = Solid(ElementType::kRectangle);
+        e->m_nFillPattern = nPattern;
+        e->m_clrPattern = kRed;
+        e->m_nAlpha = 128;
+        e->m_bShadow = 1;
+        e->m_clrShadow = kBlack;
+        e->m_nShadowOffset = 10;
+        const CPixelCanvas c = Drawn(*e);
+        EXPECT_TRUE(ColorNear(c.At(105, 150), qRgb(255, 127, 127), 2)) << nPattern;  // half red over white
+        EXPECT_TRUE(ColorNear(c.At(200, 205), qRgb(127, 127, 127), 2)) << nPattern;  // half black shadow
+    }
 }
 
 TEST(ShapeRender, DashStylesHaveTheirLengthsInPenWidths)
@@ -211,6 +211,23 @@ TEST(ShapeRender, SunRaysRunFromOnePointTwoToOnePointSixRho)
     EXPECT_FALSE(c.Inked(200, 180));  // the body has no border at width 0
 }
 
+TEST(ShapeRender, ThickBordersKeepPointsSharpWithoutSpikes)
+{
+    // The crescent's horns at (200, 100) and (200, 200) join two tangent arcs:
+    // no miter spike may shoot out of them.
+    auto moon = Solid(ElementType::kMoon);
+    moon->m_nBorderWidth = 4;
+    moon->m_clrBorder = kBlack;
+    const CPixelCanvas c = Drawn(*moon);
+    EXPECT_FALSE(c.Inked(212, 100));
+    EXPECT_FALSE(c.Inked(212, 200));
+    // The star's top point stays pointed: its miter reaches past the tip at (200, 50).
+    auto star = Solid(ElementType::kStar);
+    star->m_nBorderWidth = 4;
+    star->m_clrBorder = kBlack;
+    EXPECT_TRUE(Drawn(*star).Inked(200, 47));
+}
+
 TEST(ShapeRender, RoundedRectangleCornersAreQuarterEllipses)
 {
     // 400 x 100: radii 100 and 25, the top-left corner centred at (200, 125).
@@ -266,6 +283,23 @@ TEST(ShapeRender, RotationKeepsTheCentre)
     }
 }
 
+TEST(ShapeRender, RotationWorksWhereverTheCentreLies)
+{
+    // Exported, the card corner is the origin: this rectangle's centre lies
+    // above and on the origin's vertical, at (0, -5).
+    auto e = Solid(ElementType::kRectangle, 20, 30, 80, 60);
+    e->m_nRotation = 90;  // 60 x 30 turns into 30 x 60 about the same centre
+    CPixelCanvas c(200, 200, 2.0);
+    c.Paint([&](QPainter& g) {
+        g.translate(100, 100);
+        e->Render(g, 1, 1, -0.5f, -0.5f, 0, 0, 350, 200);
+    });
+    EXPECT_EQ(c.At(100 - 13, 100 - 33), kRed);
+    EXPECT_EQ(c.At(100 + 13, 100 + 23), kRed);
+    EXPECT_EQ(c.At(100 + 20, 100 - 5), 0xFFFFFFFF);
+    EXPECT_EQ(c.At(100, 100 + 28), 0xFFFFFFFF);
+}
+
 TEST(ShapeRender, HatchCellsSitOnTheCardInEveryOutput)
 {
     // The same card drawn by the view (card corner at 50, 50) and by export
@@ -293,7 +327,7 @@ TEST(ShapeRender, LeavesThePainterAsFound)
         g.setPen(QPen(Qt::green, 2));
         g.setBrush(Qt::blue);
         const QTransform before = g.worldTransform();
-        for (int16_t nType : kShapeTypes) {
+        for (int16_t nType : ShapeOutlines::AllTypes()) {
             auto e = ElementRegistry::CreateForTool(nType, QPoint(10, 10), QPoint(60, 40));
             e->m_nRotation = 30;
             e->m_bShadow = 1;
@@ -309,18 +343,36 @@ TEST(ShapeRender, LeavesThePainterAsFound)
 
 TEST(ShapeRender, DegenerateRectanglesFillNothing)
 {
-    for (int16_t nType : kShapeTypes)
+    for (int16_t nType : ShapeOutlines::AllTypes())
         for (QPoint far : {QPoint(100, 200), QPoint(300, 100), QPoint(100, 100)}) {
             auto e = Solid(nType, 100, 100, far.x(), far.y());
             e->m_bShadow = 1;
             e->m_nRotation = 30;
             e->m_nBorderWidth = 2;
             e->m_clrBorder = kBlack;
-            const CPixelCanvas c = Drawn(*e);
+            const CPixelCanvas c = Drawn(*e, 1.0);
             // No fill or shadow colour anywhere; a border may still draw its line.
             const QImage& img = c.Image();
             for (int j = 0; j < img.height(); ++j)
                 for (int i = 0; i < img.width(); ++i)
                     ASSERT_GE(qGreen(img.pixel(i, j)), qRed(img.pixel(i, j)) - 1) << nType;
         }
+}
+
+TEST(ShapeRender, AbsurdSettingsDrawWithoutFailing)
+{
+    for (int16_t nType : ShapeOutlines::AllTypes()) {
+        auto e = Solid(nType);
+        e->m_nFillPattern = 37;
+        e->m_bShadow = 1;
+        e->m_nShadowOffset = std::numeric_limits<int32_t>::max();
+        e->m_nRotation = std::numeric_limits<int32_t>::min();
+        e->m_nBorderWidth = 100000;
+        e->m_nDashStyle = -7;
+        Drawn(*e);
+        e->m_nBorderWidth = -5;
+        e->m_nDashStyle = 99;
+        e->m_nFillPattern = std::numeric_limits<int32_t>::min();
+        Drawn(*e);
+    }
 }

@@ -3,11 +3,11 @@
 #include "platform/CPrompt.h"
 #include "printing/SheetComposition.h"
 #include "printing/SheetPdf.h"
+#include "support/PdfPages.h"
 #include "support/TestEnvironment.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -340,10 +340,10 @@ TEST(SheetPdfFile, RendersCardsAndMarksWhereThePaperSaysOnEveryPage)
     ASSERT_TRUE(SheetPdf::Write(pdf, doc, s, QSizeF(8.5, 11), &error)) << error.toStdString();
 
     // Two pixels per canvas unit, so a mark one unit wide fills whole pixels.
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {"-r", "200", "-png", pdf, CurrentTestEnvironment().Path("page")});
-    const QImage page1(CurrentTestEnvironment().Path("page-1.png"));
-    const QImage page2(CurrentTestEnvironment().Path("page-2.png"));
+    const QList<QImage> pages = RenderPdfPages(pdf, 200);
+    ASSERT_EQ(pages.size(), 2);
+    const QImage& page1 = pages[0];
+    const QImage& page2 = pages[1];
     ASSERT_EQ(page1.size(), QSize(1700, 2200));
     ASSERT_EQ(page2.size(), QSize(1700, 2200));
     const auto rgb = [](const QImage& img, double x, double y) { return img.pixel(int(x * 2), int(y * 2)) | kBlack; };

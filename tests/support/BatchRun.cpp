@@ -1,5 +1,7 @@
 #include "support/BatchRun.h"
 
+#include "support/TestEnvironment.h"
+
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -15,6 +17,11 @@ QString KestovaExe()
 CRun RunKestova(const QStringList& args)
 {
     QProcess p;
+    // A user data folder of the test's own: nothing the machine's user keeps
+    // (their own paper stock layouts) is read.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), CurrentTestEnvironment().Path(QStringLiteral("xdg")));
+    p.setProcessEnvironment(env);
     p.start(KestovaExe(), args);
     EXPECT_TRUE(p.waitForFinished(60000));
     CRun r;
