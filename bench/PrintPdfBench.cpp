@@ -10,9 +10,13 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+// The fills of the six shapes: solid, or a mix of hatch, gradient and radial
+// fills, which a PDF stores per card where a solid fill is a colour.
+enum class ShapeFills { Solid, Mixed };
+
 // A busy card: a gradient over the whole card, six shapes, four texts, a
 // line and a 400 x 300 picture.
-void BuildCard(COstrelsDoc& doc)
+void BuildCard(COstrelsDoc& doc, ShapeFills fills)
 {
     const auto add = [&doc](std::unique_ptr<CElement> p, int nPattern, QRgb clrFill) {
         p->m_nSide = 1;
@@ -21,12 +25,13 @@ void BuildCard(COstrelsDoc& doc)
         p->m_clrPattern = 0xFF2040A0;
         doc.m_elements.push_back(std::move(p));
     };
+    const bool bMixed = fills == ShapeFills::Mixed;
     add(std::make_unique<CRectangle>(QPoint(50, 50), QPoint(400, 250)), 25, 0xFFE0F0FF);
     add(std::make_unique<CCircle>(QPoint(60, 60), QPoint(120, 120)), 1, 0xFFFF8000);
-    add(std::make_unique<CShapeStar>(QPoint(130, 60), QPoint(190, 120)), 30, 0xFFFFFF00);
-    add(std::make_unique<CRectRound>(QPoint(200, 60), QPoint(260, 100)), 5, 0xFF00A000);
-    add(std::make_unique<CTriangle>(QPoint(270, 60), QPoint(330, 120)), 38, 0xFF8000FF);
-    add(std::make_unique<CShapeSun>(QPoint(340, 60), QPoint(390, 110)), 33, 0xFFFF0000);
+    add(std::make_unique<CShapeStar>(QPoint(130, 60), QPoint(190, 120)), bMixed ? 30 : 1, 0xFFFFFF00);
+    add(std::make_unique<CRectRound>(QPoint(200, 60), QPoint(260, 100)), bMixed ? 5 : 1, 0xFF00A000);
+    add(std::make_unique<CTriangle>(QPoint(270, 60), QPoint(330, 120)), bMixed ? 38 : 1, 0xFF8000FF);
+    add(std::make_unique<CShapeSun>(QPoint(340, 60), QPoint(390, 110)), bMixed ? 33 : 1, 0xFFFF0000);
     add(std::make_unique<CShapeArrowR>(QPoint(60, 200), QPoint(160, 240)), 1, 0xFF0080FF);
     const char* texts[] = {"Quarvel Kestova", "Card Designer", "+1 555 0100", "www.example.com"};
     for (int i = 0; i < 4; ++i) {
@@ -49,7 +54,7 @@ void BuildCard(COstrelsDoc& doc)
 static void BM_PrintPdfTenPagesTenUp(benchmark::State& state)
 {
     COstrelsDoc doc;
-    BuildCard(doc);
+    BuildCard(doc, ShapeFills(state.range(0)));
     CPrintSettings s;
     s.m_nPrintPages = 10;
     s.m_nPrintRows = 5;
@@ -65,4 +70,10 @@ static void BM_PrintPdfTenPagesTenUp(benchmark::State& state)
             state.SkipWithError(error.toStdString().c_str());
     state.counters["pdf_bytes"] = double(QFileInfo(path).size());
 }
-BENCHMARK(BM_PrintPdfTenPagesTenUp)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PrintPdfTenPagesTenUp)
+    ->ArgName("mixed_fills")
+    ->Arg(int(ShapeFills::Solid))
+    ->Arg(int(ShapeFills::Mixed))
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);

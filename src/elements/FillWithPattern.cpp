@@ -116,12 +116,16 @@ QColor Mix(QRgb first, QRgb second, double t)
                   mix(qBlue(first), qBlue(second)), mix(qAlpha(first), qAlpha(second)));
 }
 
-QBrush LinearBrush(const CLinearFill& fill, const QRectF& rc, QRgb clrFill, QRgb clrPattern)
+QBrush LinearBrush(const CLinearFill& fill, const QRectF& rc, const QPainterPath& figure, QRgb clrFill,
+                   QRgb clrPattern)
 {
     const QRgb first = fill.bPatternFirst ? clrPattern : clrFill;
     const QRgb second = fill.bPatternFirst ? clrFill : clrPattern;
     QLinearGradient gradient = LinearGradient(fill.direction, rc);
-    gradient.setSpread(QGradient::RepeatSpread);
+    // The gradient spans rc, so a figure inside it never sees a repeat; PDF
+    // output (and printing through it) writes a repeating gradient once per
+    // repetition across the whole page.
+    gradient.setSpread(rc.contains(figure.boundingRect()) ? QGradient::PadSpread : QGradient::RepeatSpread);
     if (fill.bBell) {
         QGradientStops stops;
         for (int n = 0; n < kBellStops; ++n) {
@@ -199,7 +203,7 @@ void FillWithPattern(QPainter& g, const QRectF& rc, int nPattern, QRgb clrFill, 
         FillPathGradient(g, rc, figure, radial->gradient,
                          bSameEdge ? EGradientEdge::FigureEdge : EGradientEdge::Smooth, clrPattern, clrFill);
     } else if (const CLinearFill* linear = FindFill(kLinearFills, nPattern)) {
-        g.fillPath(figure, LinearBrush(*linear, rc, clrFill, clrPattern));
+        g.fillPath(figure, LinearBrush(*linear, rc, figure, clrFill, clrPattern));
     } else if (const CHatchPattern* hatch = HatchPatterns::ForFillPattern(nPattern)) {
         // Cells stay crisp two-colour squares at any scale.
         const bool bSmooth = g.testRenderHint(QPainter::SmoothPixmapTransform);

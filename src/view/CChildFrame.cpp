@@ -46,6 +46,7 @@ CChildFrame::CChildFrame(COstrelsDoc* pDoc, QWidget* parent) : QWidget(parent), 
     connect(m_pView, &COstrelsView::zoomChanged, this, [this](float fZoom) {
         m_pHorzRuler->SetRulerZoom(CRulerView::kHorizontal, fZoom);
         m_pVertRuler->SetRulerZoom(CRulerView::kVertical, fZoom);
+        Q_EMIT commandStateChanged();
     });
     connect(m_pView, &COstrelsView::scrolled, this, [this](int dx, int dy) {
         if (dx != 0)
@@ -83,6 +84,7 @@ void CChildFrame::OnSideClicked(int nSide)
     m_pView->SetSide(nSide);
     m_pSideLabel->SetSideLabel(m_pDoc->m_nCurrentSide);
     ActivateView();
+    Q_EMIT commandStateChanged();
 }
 
 void CChildFrame::OnDocumentUpdate()

@@ -37,6 +37,9 @@ public:
 Q_SIGNALS:
     // A text for a pane of the main frame's status bar.
     void statusText(int nPane, const QString& strText);
+    // Something that decides which commands are enabled changed here (zoom,
+    // side shown, selection) without going through the document.
+    void commandStateChanged();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

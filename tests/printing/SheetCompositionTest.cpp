@@ -1,4 +1,5 @@
 #include "document/COstrelsDoc.h"
+#include "elements/CPictures.h"
 #include "elements/ElementDrawing.h"
 #include "platform/CPrompt.h"
 #include "printing/SheetComposition.h"
@@ -6,6 +7,7 @@
 #include "support/PdfPages.h"
 #include "support/TestEnvironment.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -361,6 +363,34 @@ TEST(SheetPdfFile, RendersCardsAndMarksWhereThePaperSaysOnEveryPage)
     EXPECT_TRUE(dark(page2, 425, 44));
     EXPECT_FALSE(dark(page1, 75, 44));
     EXPECT_TRUE(dark(page1, 69, 890));
+}
+
+TEST(SheetPdfFile, PictureInEveryCellIsStoredOnce)
+{
+    // Noise does not compress: every extra copy would add its full size.
+    QImage noise(400, 300, QImage::Format_ARGB32);
+    quint32 seed = 12345;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            noise.setPixel(x, y, 0xFF000000u | (seed >> 8));
+        }
+    COstrelsDoc doc;
+    auto picture = std::make_unique<CBtImage>(QPoint(60, 60), QPoint(160, 135), noise, 350, 200, 1);
+    picture->m_nSide = 1;
+    doc.m_elements.push_back(std::move(picture));
+
+    const auto pdfSize = [&doc](int nRows, int nCols) {
+        CPrintSettings s = Sheet(nRows, nCols);
+        s.m_nPrintPages = 2;
+        const QString pdf = CurrentTestEnvironment().Path(QStringLiteral("p%1.pdf").arg(nRows * nCols));
+        QString error;
+        EXPECT_TRUE(SheetPdf::Write(pdf, doc, s, QSizeF(8.5, 11), &error));
+        return QFileInfo(pdf).size();
+    };
+    const qint64 nOne = pdfSize(1, 1);
+    EXPECT_GT(nOne, 100 * 1000);  // the picture is in the file
+    EXPECT_LT(pdfSize(5, 2), nOne + 20 * 1000);
 }
 
 TEST(SheetPdfFile, UnwritablePathReportsAndLeavesTheOldFile)
