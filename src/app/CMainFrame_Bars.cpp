@@ -1,7 +1,6 @@
 // The frame's menus, toolbars, status bar and Properties panel.
 #include "app/CDesignSubWindow.h"
 #include "app/CMainFrame.h"
-#include "app/CRecentFileList.h"
 #include "app/CommandTable.h"
 #include "app/MenuLayout.h"
 #include "document/COstrelsDoc.h"
@@ -267,22 +266,6 @@ void CMainFrame::RefreshWindowList()
                 ActivateDesignWindow(p);
         });
         m_windowListActions << pAction;
-    }
-}
-
-void CMainFrame::RefreshRecentFiles()
-{
-    const int nCount = m_pRecentFiles ? m_pRecentFiles->Size() : 0;
-    for (int i = 0; i < CRecentFileList::kSize; ++i) {
-        QAction* pAction = Action(Cmd::kFileMru1 + i);
-        if (!pAction)
-            continue;
-        // The first item stays as a disabled placeholder while the list is empty.
-        pAction->setVisible(i < nCount || i == 0);
-        if (i < nCount)
-            pAction->setText(m_pRecentFiles->MenuText(i));
-        else
-            pAction->setEnabled(false);
     }
 }
 

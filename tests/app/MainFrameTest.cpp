@@ -378,3 +378,20 @@ TEST(MainFramePlacement, OpensWhereItWasStored)
     EXPECT_GE(frame.height(), 300);
 }
 }  // namespace
+
+namespace {
+TEST(MainFrameWindowMenu, ListsTheOpenDesignsAndActivatesTheChosenOne)
+{
+    CMainFrame frame;
+    CDesignSubWindow* p1 = frame.AddDesignWindow(NewDoc(QStringLiteral("Untitled1")));
+    frame.AddDesignWindow(NewDoc(QStringLiteral("R&D")));
+    QMenu* pMenu = TopMenu(frame, "&Window");
+    ASSERT_NE(pMenu, nullptr);
+    Q_EMIT pMenu->aboutToShow();
+    EXPECT_EQ(ItemTexts(pMenu), (QStringList{"&Cascade", "&Tile", "&Arrange Icons", "-", "&1 Untitled1", "&2 R&&D"}));
+    const QList<QAction*> items = pMenu->actions();
+    EXPECT_TRUE(items.last()->isChecked());
+    items[items.size() - 2]->trigger();
+    EXPECT_EQ(frame.ActiveDesignWindow(), p1);
+}
+}  // namespace
