@@ -25,13 +25,10 @@ CDesignSubWindow::~CDesignSubWindow()
 
 void CDesignSubWindow::closeEvent(QCloseEvent* event)
 {
-    const bool bWasModified = m_pDoc->IsModified();
     if (!m_pDoc->SaveModified()) {
         event->ignore();
         return;
     }
-    if (bWasModified && !m_pDoc->IsModified() && !m_pDoc->GetPathName().isEmpty())
-        Q_EMIT documentSaved(m_pDoc->GetPathName());
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted()) {
         m_bClosed = true;

@@ -20,8 +20,6 @@ public:
 
 Q_SIGNALS:
     void closed();
-    // The design was written to path while closing (the user chose to save).
-    void documentSaved(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -80,13 +80,12 @@ CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
     // Design windows go before the bars they may talk to.
-    for (const QPointer<CDesignSubWindow>& p : m_designWindows) {
-        if (p) {
-            disconnect(p.data(), nullptr, this, nullptr);
-            delete p.data();
-        }
-    }
+    // Closed ones may still wait for their deferred deletion.
     m_designWindows.clear();
+    for (CDesignSubWindow* pWindow : findChildren<CDesignSubWindow*>()) {
+        disconnect(pWindow, nullptr, this, nullptr);
+        delete pWindow;
+    }
     if (g_pMainFrame == this)
         g_pMainFrame = nullptr;
 }
@@ -117,10 +116,10 @@ CDesignSubWindow* CMainFrame::AddDesignWindow(std::unique_ptr<COstrelsDoc> pDoc)
     COstrelsDoc* pRaw = pDoc.get();
     auto* pWindow = new CDesignSubWindow(std::move(pDoc));
     m_designWindows << pWindow;
-    connect(pWindow, &CDesignSubWindow::documentSaved, this, &CMainFrame::NoteSaved);
     connect(pWindow, &CDesignSubWindow::closed, this, [this, pWindow] { OnDesignWindowGone(pWindow); });
     connect(pWindow, &QObject::destroyed, this, [this, pWindow] { OnDesignWindowGone(pWindow); });
     connect(pRaw, &COstrelsDoc::titleChanged, this, &CMainFrame::RefreshTitle);
+    connect(pRaw, &COstrelsDoc::savedAs, this, &CMainFrame::NoteSaved);
     connect(pRaw, &COstrelsDoc::updateAllViews, this, &CMainFrame::RequestCommandUIUpdate);
     connect(pRaw, &COstrelsDoc::modifiedChanged, this, &CMainFrame::RequestCommandUIUpdate);
     m_pMdiArea->addSubWindow(pWindow);
@@ -308,11 +307,18 @@ void CMainFrame::UpdateCommandUI()
         pAction->setEnabled(ui.bHandled && ui.bEnabled && !IsCommandPending(nId));
         if (pAction->isCheckable())
             pAction->setChecked(ui.bHandled && ui.bChecked);
-        const QString text = ui.strText.isEmpty() ? m_baseTexts.value(nId) : ui.strText;
+        QString text = ui.strText.isEmpty() ? m_baseTexts.value(nId) : ui.strText;
+        const int nRecent = nId - Cmd::kFileMru1;
+        if (nRecent >= 0 && nRecent < CRecentFileList::kSize) {
+            // The first entry doubles as the placeholder while the list is empty.
+            const int nCount = m_pRecentFiles ? m_pRecentFiles->Size() : 0;
+            pAction->setVisible(nRecent < nCount || nRecent == 0);
+            if (nRecent < nCount)
+                text = m_pRecentFiles->MenuText(nRecent);
+        }
         if (pAction->text() != text)
             pAction->setText(text);
     }
-    RefreshRecentFiles();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
@@ -344,9 +350,8 @@ bool CMainFrame::OnCommand(int nId)
         if (!pWindow)
             return false;
         COstrelsDoc* pDoc = pWindow->Document();
-        const QString path = nId == Cmd::kFileSave ? pDoc->GetPathName() : QString();
-        if (pDoc->DoSave(path, true))
-            NoteSaved(pDoc->GetPathName());
+        // A successful save reports itself (savedAs), which updates the recent files.
+        pDoc->DoSave(nId == Cmd::kFileSave ? pDoc->GetPathName() : QString(), true);
         return true;
     }
     case Cmd::kWindowCascade:

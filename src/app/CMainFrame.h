@@ -110,7 +110,6 @@ private:
     void ToggleBar(int nBarId);
     int BarOfToggle(int nId) const;
     void RefreshWindowList();
-    void RefreshRecentFiles();
     void ArrangeMinimised();
 
     void OnSubWindowActivated(QMdiSubWindow* pWindow);

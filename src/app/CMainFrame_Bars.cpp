@@ -1,7 +1,6 @@
 // The frame's menus, toolbars, status bar and Properties panel.
 #include "app/CDesignSubWindow.h"
 #include "app/CMainFrame.h"
-#include "app/CRecentFileList.h"
 #include "app/CommandTable.h"
 #include "app/MenuLayout.h"
 #include "document/COstrelsDoc.h"
@@ -21,7 +20,7 @@ namespace {
 struct SStatusPane {
     int nIndicator;
     const char* pszText;
-    int nWidth;  // 0: as wide as its text
+    int nWidth;  // at least this wide; 0: as wide as its text
 };
 
 constexpr SStatusPane kStatusPanes[] = {
@@ -218,8 +217,10 @@ void CMainFrame::CreateStatusBar()
     for (const SStatusPane& pane : kStatusPanes) {
         auto* pLabel = new QLabel(QString::fromLatin1(pane.pszText), pBar);
         pLabel->setProperty("indicator", pane.nIndicator);
+        // A readout longer than its pane (a card size in centimetres) widens
+        // the pane rather than being cut off.
         if (pane.nWidth > 0)
-            pLabel->setFixedWidth(pane.nWidth);
+            pLabel->setMinimumWidth(pane.nWidth);
         if (m_panes.isEmpty()) {
             pBar->addWidget(pLabel, 1);
         } else {
@@ -267,22 +268,6 @@ void CMainFrame::RefreshWindowList()
                 ActivateDesignWindow(p);
         });
         m_windowListActions << pAction;
-    }
-}
-
-void CMainFrame::RefreshRecentFiles()
-{
-    const int nCount = m_pRecentFiles ? m_pRecentFiles->Size() : 0;
-    for (int i = 0; i < CRecentFileList::kSize; ++i) {
-        QAction* pAction = Action(Cmd::kFileMru1 + i);
-        if (!pAction)
-            continue;
-        // The first item stays as a disabled placeholder while the list is empty.
-        pAction->setVisible(i < nCount || i == 0);
-        if (i < nCount)
-            pAction->setText(m_pRecentFiles->MenuText(i));
-        else
-            pAction->setEnabled(false);
     }
 }
 

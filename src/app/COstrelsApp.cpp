@@ -83,8 +83,6 @@ COstrelsDoc* COstrelsApp::OpenDocumentFile(const QString& path)
     auto pDoc = std::make_unique<COstrelsDoc>();
     if (!pDoc->OnOpenDocument(path))
         return nullptr;
-    pDoc->SetPathName(path);
-    pDoc->SetModifiedFlag(false);
     COstrelsDoc* pRaw = pDoc.get();
     m_pMainFrame->AddDesignWindow(std::move(pDoc));
     m_recentFiles.Add(path);

@@ -133,6 +133,45 @@ TEST(AppOpen, AnAlreadyOpenDesignIsBroughtToTheFront)
     EXPECT_TRUE(prompt.Texts().isEmpty());
 }
 
+TEST(AppSaveAndOpen, SavedDesignReopensAndJoinsTheRecentFiles)
+{
+    CScriptedPrompt prompt;
+    CScriptedFileChooser chooser;
+    const QString path = CurrentTestEnvironment().Path("mine.kvzd");
+    {
+        COstrelsApp app;
+        ASSERT_TRUE(app.InitInstance({}));
+        CMainFrame* pFrame = app.MainFrame();
+        COstrelsDoc* pDoc = pFrame->ActiveDocument();
+        pDoc->m_nSides = 2;
+        pDoc->SetModifiedFlag();
+        chooser.Answer(path);
+        pFrame->Action(Cmd::kFileSaveAs)->trigger();
+        ASSERT_TRUE(QFileInfo::exists(path));
+        EXPECT_FALSE(pDoc->IsModified());
+        EXPECT_EQ(pFrame->windowTitle(), QStringLiteral("Quarvel Kestova  - mine.kvzd"));
+        EXPECT_EQ(app.RecentFiles().Paths(), QStringList{path});
+
+        // Save of a design that has a file asks nothing.
+        pFrame->Action(Cmd::kFileSave)->trigger();
+        EXPECT_EQ(chooser.Requests().size(), 1u);
+    }
+    COstrelsApp app;
+    ASSERT_TRUE(app.InitInstance({path}));
+    CMainFrame* pFrame = app.MainFrame();
+    ASSERT_EQ(pFrame->DesignWindows().size(), 1);  // no new design beside it
+    COstrelsDoc* pDoc = pFrame->ActiveDocument();
+    EXPECT_EQ(pDoc->m_nSides, 2);
+    EXPECT_EQ(pFrame->Action(Cmd::kFileMru1)->text(), QStringLiteral("&1 ") + CRecentFileList::Abbreviate(path, 30));
+
+    // Opening it again, through the recent files, shows the same window.
+    app.OnFileNew();
+    pFrame->Action(Cmd::kFileMru1)->trigger();
+    EXPECT_EQ(pFrame->ActiveDocument(), pDoc);
+    EXPECT_EQ(pFrame->DesignWindows().size(), 2);
+    EXPECT_TRUE(prompt.Texts().isEmpty());
+}
+
 TEST(AppOpen, DroppedFilesAreOpenedOneByOne)
 {
     CMainFrame frame;

@@ -213,6 +213,7 @@ TEST(MainFrameStatusBar, SevenPanesWithTheirTextsAndWidths)
     CMainFrame frame;
     const QStringList texts{"Ready", "Card Size", "x,y", "Zoom", "Size", "CAP", "NUM"};
     const int widths[] = {0, 150, 150, 80, 200, 0, 0};
+    frame.show();
     for (int i = 0; i < CMainFrame::kPaneCount; ++i) {
         EXPECT_EQ(frame.StatusText(i), texts[i]);
         if (widths[i]) {
@@ -221,6 +222,13 @@ TEST(MainFrameStatusBar, SevenPanesWithTheirTextsAndWidths)
     }
     frame.SetStatusText(CMainFrame::kPaneZoom, QStringLiteral("Zoom:150%"));
     EXPECT_EQ(frame.StatusText(CMainFrame::kPaneZoom), QStringLiteral("Zoom:150%"));
+    // A long readout is shown whole, not cut at the pane's width.
+    frame.resize(1400, 800);
+    const QString size = QStringLiteral("Card Size: 8.890 x 5.080 cm");
+    frame.SetStatusText(CMainFrame::kPaneCardSize, size);
+    QCoreApplication::processEvents();
+    QLabel* pPane = frame.StatusPane(CMainFrame::kPaneCardSize);
+    EXPECT_GE(pPane->width(), pPane->fontMetrics().horizontalAdvance(size));
     frame.SetStatusText(42, QStringLiteral("ignored"));  // no such pane
 }
 
@@ -376,5 +384,22 @@ TEST(MainFramePlacement, OpensWhereItWasStored)
     EXPECT_EQ(frame.geometry().topLeft(), QPoint(30, 40));
     EXPECT_GE(frame.width(), 400);
     EXPECT_GE(frame.height(), 300);
+}
+}  // namespace
+
+namespace {
+TEST(MainFrameWindowMenu, ListsTheOpenDesignsAndActivatesTheChosenOne)
+{
+    CMainFrame frame;
+    CDesignSubWindow* p1 = frame.AddDesignWindow(NewDoc(QStringLiteral("Untitled1")));
+    frame.AddDesignWindow(NewDoc(QStringLiteral("R&D")));
+    QMenu* pMenu = TopMenu(frame, "&Window");
+    ASSERT_NE(pMenu, nullptr);
+    Q_EMIT pMenu->aboutToShow();
+    EXPECT_EQ(ItemTexts(pMenu), (QStringList{"&Cascade", "&Tile", "&Arrange Icons", "-", "&1 Untitled1", "&2 R&&D"}));
+    const QList<QAction*> items = pMenu->actions();
+    EXPECT_TRUE(items.last()->isChecked());
+    items[items.size() - 2]->trigger();
+    EXPECT_EQ(frame.ActiveDesignWindow(), p1);
 }
 }  // namespace
